@@ -1,0 +1,55 @@
+# JUCE's modules are header-plus-source packages that CMake would otherwise
+# compile again inside every target linking them. Each library made here
+# compiles a set of modules exactly once and hands its include paths and
+# module definitions on to whatever links it, so the DSP, the processor, the
+# plug-in formats, the tests and the benchmarks all share one compiled copy.
+
+# Settings every JUCE compile of this project shares. Debian's JUCE package has
+# no bundled FLAC, Ogg or curl, and the GPL lets us drop the splash screen.
+set(VOSTREL_JUCE_DEFINITIONS
+    JUCE_USE_CURL=0
+    JUCE_WEB_BROWSER=0
+    JUCE_USE_FLAC=0
+    JUCE_USE_OGGVORBIS=0
+    JUCE_DISPLAY_SPLASH_SCREEN=0
+    JUCE_REPORT_APP_USAGE=0
+    JUCE_STRICT_REFCOUNTEDPOINTER=1
+    JUCE_VST3_CAN_REPLACE_VST2=0)
+
+find_package(PNG REQUIRED)
+find_package(JPEG REQUIRED)
+
+# vostrel_add_juce_library(<name> MODULES <module>... [DEFINITIONS <def>...])
+function(vostrel_add_juce_library name)
+    cmake_parse_arguments(ARG "" "" "MODULES;DEFINITIONS" ${ARGN})
+
+    add_library(${name} STATIC)
+    target_link_libraries(${name} PRIVATE ${ARG_MODULES})
+    # Debian's juce_graphics decodes pictures with the system libpng and libjpeg.
+    target_link_libraries(${name} PUBLIC PNG::PNG JPEG::JPEG)
+    target_compile_definitions(${name} PUBLIC ${VOSTREL_JUCE_DEFINITIONS} ${ARG_DEFINITIONS})
+    set_target_properties(${name} PROPERTIES
+        POSITION_INDEPENDENT_CODE ON
+        VISIBILITY_INLINES_HIDDEN ON
+        C_VISIBILITY_PRESET hidden
+        CXX_VISIBILITY_PRESET hidden)
+
+    # Re-export what the modules give their direct user (include paths and the
+    # JUCE_MODULE_AVAILABLE_* definitions) without re-exporting their sources.
+    target_include_directories(${name} SYSTEM INTERFACE
+        $<TARGET_PROPERTY:${name},INCLUDE_DIRECTORIES>)
+    target_compile_definitions(${name} INTERFACE
+        $<TARGET_PROPERTY:${name},COMPILE_DEFINITIONS>)
+
+    # GCC 12 reports false dangling-pointer warnings inside JUCE's own sources.
+    target_compile_options(${name} PRIVATE -w)
+endfunction()
+
+# Warnings for the project's own code.
+function(vostrel_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wno-unused-parameter)
+endfunction()
+
+# The modules the product needs: the processor and editor classes, and the
+# audio devices and utilities the Standalone app runs on.
+vostrel_add_juce_library(vostrel_juce MODULES juce::juce_audio_utils)

@@ -1,0 +1,579 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#include "PluginProcessor.h"
+
+#include <cmath>
+
+namespace
+{
+    struct ParameterDefinition
+    {
+        const char* identifier;
+        const char* name;
+    };
+
+    constexpr ParameterDefinition parameterDefinitions[numParameters] = {
+        { "Vzr7_000000", "onBypass" },
+        { "Vzr7_000010", "equalizerType" },
+        { "Vzr7_000100", "freqLevel1" },
+        { "Vzr7_000200", "freqLevel2" },
+        { "Vzr7_000300", "freqLevel3" },
+        { "Vzr7_000400", "freqLevel4" },
+        { "Vzr7_000500", "freqLevel5" },
+        { "Vzr7_000600", "freqLevel6" },
+        { "Vzr7_000700", "freqLevel7" },
+        { "Vzr7_001000", "level" },
+    };
+
+    juce::ParameterID idOf (int index)
+    {
+        return { parameterDefinitions[index].identifier, 1 };
+    }
+
+    std::unique_ptr<juce::AudioParameterFloat> makeFloatParameter (int index)
+    {
+        return std::make_unique<juce::AudioParameterFloat> (idOf (index),
+                                                            parameterDefinitions[index].name,
+                                                            juce::NormalisableRange<float> (0.0f, 1.0f, 0.00001f, 1.0f),
+                                                            0.0f);
+    }
+
+    ParamInfo describe (const juce::AudioParameterBool& p)
+    {
+        return { 0, p.getName (1024), 0, false, p.get() ? 1.0f : 0.0f };
+    }
+
+    ParamInfo describe (const juce::AudioParameterChoice& p)
+    {
+        return { 0, p.getName (1024), p.choices.size() - 1, true, (float) p.getIndex() };
+    }
+
+    ParamInfo describe (const juce::AudioParameterFloat& p)
+    {
+        return { 0, p.getName (1024), (int) juce::jmax (p.range.end, p.range.start), false, p.get() };
+    }
+}
+
+float normalisedFromStored (float stored, const ParamInfo& info) noexcept
+{
+    if (info.steps == 0)
+        return stored;
+
+    if (info.steps < 0)
+        return 0.0f;
+
+    // The divisor of an integer number is nudged so that the last choice lands
+    // just below 1, where the choice parameter still maps it to its last entry.
+    return info.isInt ? stored / ((float) info.steps + 0.000001f)
+                      : stored / (float) info.steps;
+}
+
+juce::File getUserPresetFolder()
+{
+    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
+               .getChildFile ("Tervix")
+               .getChildFile ("Presets")
+               .getChildFile ("VostrelZR2814");
+}
+
+const char* const VostrelZR2814AudioProcessor::productIdentifier = VOSTREL_PRODUCT_IDENTIFIER;
+
+//==============================================================================
+VostrelZR2814AudioProcessor::VostrelZR2814AudioProcessor()
+    : juce::AudioProcessor (BusesProperties()
+                                .withInput ("Input", juce::AudioChannelSet::stereo(), true)
+                                .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
+      crossfadeLength (rampLengthForSampleRate (defaultSampleRate)),
+      crossfadeStep (1.0f / (float) crossfadeLength),
+      wetRampCount (crossfadeLength)
+{
+    auto add = [this] (auto parameter)
+    {
+        auto* info = paramInfos.add (new ParamInfo (describe (*parameter)));
+        auto* raw = parameter.get();
+        addParameter (parameter.release());
+        info->index = raw->getParameterIndex();
+        raw->addListener (this);
+        return raw;
+    };
+
+    onBypassParam = add (std::make_unique<juce::AudioParameterBool> (idOf (paramOnBypass), "onBypass", true));
+    equalizerTypeParam = add (std::make_unique<juce::AudioParameterChoice> (idOf (paramEqualizerType), "equalizerType",
+                                                                            juce::StringArray { "Guitar", "Bass", "Wide" }, 0));
+    for (int band = 0; band < 7; ++band)
+        freqLevelParams[band] = add (makeFloatParameter (paramFreqLevel1 + band));
+
+    levelParam = add (makeFloatParameter (paramLevel));
+
+    auto& parameters = getParameters();
+
+    for (auto& slot : programs)
+    {
+        for (int channel = 0; channel < numChannels; ++channel)
+        {
+            slot.presetPath[channel] = "Init.tzrp";
+
+            for (int i = 0; i < numParameters; ++i)
+            {
+                const float value = normalisedFromStored (paramInfos[i]->initialValue, *paramInfos[i]);
+                slot.values[channel][i] = value;
+                parameters[i]->setValue (value);
+            }
+        }
+    }
+}
+
+VostrelZR2814AudioProcessor::~VostrelZR2814AudioProcessor()
+{
+    for (auto* parameter : getParameters())
+        parameter->removeListener (this);
+}
+
+const juce::String VostrelZR2814AudioProcessor::getName() const
+{
+    return "Vostrel ZR2814";
+}
+
+juce::AudioProcessorEditor* VostrelZR2814AudioProcessor::createEditor()
+{
+    return new juce::GenericAudioProcessorEditor (*this);
+}
+
+bool VostrelZR2814AudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
+{
+    const auto in = layouts.getMainInputChannelSet();
+    const auto out = layouts.getMainOutputChannelSet();
+    const auto mono = juce::AudioChannelSet::mono();
+    const auto stereo = juce::AudioChannelSet::stereo();
+
+    return (in == mono && (out == mono || out == stereo)) || (in == stereo && out == stereo);
+}
+
+juce::int32 VostrelZR2814AudioProcessor::getAAXPluginIDForMainBusConfig (const juce::AudioChannelSet& mainInputLayout,
+                                                                         const juce::AudioChannelSet& mainOutputLayout,
+                                                                         bool idForAudioSuite) const
+{
+    const juce::int32 base = idForAudioSuite ? 0x6A796161 /* 'jyaa' */ : 0x6A636161 /* 'jcaa' */;
+    const auto mono = juce::AudioChannelSet::mono();
+    return base + ((mainInputLayout == mono && mainOutputLayout == mono) ? 1 : 0);
+}
+
+//==============================================================================
+int VostrelZR2814AudioProcessor::getActiveChannel() const noexcept
+{
+    const int channel = programs[juce::jlimit (0, numPrograms - 1, (int) currentProgram)].activeChannel;
+    return channel == channelB ? channelB : channelA;
+}
+
+SevenBandModel* VostrelZR2814AudioProcessor::getModel (int type) noexcept
+{
+    switch (type)
+    {
+        case typeGuitar: return &zavoQT7;
+        case typeBass:   return &zavoQT7B;
+        case typeWide:   return &zavoQTB7;
+        default:         return nullptr;
+    }
+}
+
+void VostrelZR2814AudioProcessor::setCurrentProgram (int index)
+{
+    if ((unsigned) index >= (unsigned) numPrograms)
+        return;
+
+    currentProgram = index;
+    suspendProcessing (true);
+    modelsInSync = false;
+
+    const auto& values = programs[index].values[getActiveChannel()];
+    auto& parameters = getParameters();
+
+    for (int i = 0; i < numParameters; ++i)
+    {
+        parameters[i]->setValue (values[i]);
+        parameters[i]->sendValueChangedMessageToListeners (values[i]);
+    }
+
+    if (prepared)
+        forceCalcParams (false);
+
+    suspendProcessing (false);
+
+    channelChanged = true;
+    presetChanged = true;
+    parametersChanged = true;
+}
+
+const juce::String VostrelZR2814AudioProcessor::getProgramName (int index)
+{
+    if ((unsigned) index >= (unsigned) numPrograms)
+        return {};
+
+    const auto& slot = programs[index];
+    const auto& path = slot.presetPath[slot.activeChannel == channelB ? channelB : channelA];
+    const auto file = juce::File::isAbsolutePath (path) ? juce::File (path)
+                                                        : getUserPresetFolder().getChildFile (path);
+    return file.getFileNameWithoutExtension();
+}
+
+//==============================================================================
+void VostrelZR2814AudioProcessor::parameterValueChanged (int parameterIndex, float newValue)
+{
+    if (parameterIndex < 0 || parameterIndex >= numParameters)
+        return;
+
+    setParameterFromIndex (parameterIndex, newValue);
+}
+
+float VostrelZR2814AudioProcessor::currentValueOf (int index) const
+{
+    const float value = getParameters()[index]->getValue();
+
+    if (! std::isfinite (value))
+        return programs[currentProgram].values[getActiveChannel()][index];
+
+    return juce::jlimit (0.0f, 1.0f, value);
+}
+
+void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
+{
+    if (index < 0 || index >= numParameters)
+        return;
+
+    auto& stored = programs[currentProgram].values[getActiveChannel()][index];
+
+    if (! std::isfinite (value))
+    {
+        // A host that sends a non-finite value gets the last good one back, so that
+        // neither the slot nor any reader of the parameter sees it.
+        getParameters()[index]->setValue (stored);
+        return;
+    }
+
+    stored = juce::jlimit (0.0f, 1.0f, value);
+    parametersChanged = true;
+
+    if (index >= paramFreqLevel1)
+    {
+        const float v = currentValueOf (index);
+        zavoQT7.setParameter (index - 1, v);
+        zavoQT7B.setParameter (index - 1, v);
+        zavoQTB7.setParameter (index - 1, v);
+    }
+
+    if (! modelsInSync)
+        return;
+
+    if (index == paramEqualizerType)
+    {
+        if (prepared)
+            requestedType = equalizerTypeParam->getIndex();
+    }
+    else if (index >= paramFreqLevel1)
+    {
+        if (auto* model = getModel (selectedType))
+            model->calcParameter (index - 1);
+    }
+}
+
+void VostrelZR2814AudioProcessor::forceCalcParams (bool all)
+{
+    effectOn = currentValueOf (paramOnBypass) >= 0.5f;
+    wetStep = 0.0f;
+    wetRampCount = crossfadeLength;
+    wetTarget = wetGain = effectOn ? 1.0f : 0.0f;
+
+    const int type = equalizerTypeParam->getIndex();
+    currentType = selectedType = type;
+    requestedType = type;
+    typeSwitching = false;
+    switchFade = switchStep = 0.0f;
+
+    SevenBandModel* const models[] = { &zavoQT7, &zavoQT7B, &zavoQTB7 };
+
+    for (auto* model : models)
+    {
+        if (all || model == getModel (type))
+        {
+            model->resetBuffer();
+            model->resetCoeffs();
+        }
+    }
+
+    for (auto* model : models)
+    {
+        model->setParameter (modelOnBypass, 1.0f);
+
+        for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+            model->setParameter (i - 1, currentValueOf (i));
+    }
+
+    for (auto* model : models)
+        if (all || model == getModel (type))
+            model->forceCalcParams();
+
+    modelsInSync = true;
+}
+
+//==============================================================================
+void VostrelZR2814AudioProcessor::growWorkBuffers (int numSamples)
+{
+    for (auto* buffer : { &switchBufferL, &switchBufferR, &dryBufferL, &dryBufferR })
+    {
+        buffer->free();
+        buffer->allocate ((size_t) numSamples, true);
+    }
+
+    maxPreparedBlockSize = numSamples;
+}
+
+void VostrelZR2814AudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
+{
+    sampleRate = sanitiseSampleRate (sampleRate);
+    expectedBlockSize = juce::jmax (1, samplesPerBlock);
+    const bool grew = expectedBlockSize > maxPreparedBlockSize;
+
+    if (grew)
+        growWorkBuffers (expectedBlockSize);
+
+    for (auto* buffer : { &switchBufferL, &switchBufferR, &dryBufferL, &dryBufferR })
+        juce::FloatVectorOperations::clear (buffer->get(), expectedBlockSize);
+
+    crossfadeLength = rampLengthForSampleRate (sampleRate);
+    wetRampCount = crossfadeLength;
+    crossfadeStep = 1.0f / (float) crossfadeLength;
+
+    SevenBandModel* const models[] = { &zavoQT7, &zavoQT7B, &zavoQTB7 };
+
+    for (auto* model : models)
+        model->setSampleRate ((float) sampleRate);
+
+    for (auto* model : models)
+    {
+        model->expectedSampleFrame = expectedBlockSize;
+        model->changeBufferSize (expectedBlockSize, grew);
+    }
+
+    forceCalcParams (true);
+    prepared = true;
+}
+
+void VostrelZR2814AudioProcessor::followTypeRequest()
+{
+    const int wanted = requestedType.load();
+
+    if (wanted == selectedType)
+        return;
+
+    if (typeSwitching && wanted == currentType)
+    {
+        // Going back to the outgoing model: run the same crossfade backwards, so
+        // that the audible mix continues without a jump and nothing is reset.
+        std::swap (currentType, selectedType);
+        switchFade = 1.0f - switchFade;
+        return;
+    }
+
+    selectedType = wanted;
+    switchFade = 1.0f;
+    switchStep = -crossfadeStep;
+
+    if (auto* model = getModel (wanted))
+    {
+        model->resetBuffer();
+        model->resetCoeffs();
+        model->forceCalcParams();
+    }
+
+    typeSwitching = true;
+}
+
+void VostrelZR2814AudioProcessor::mixModelSwitch (float* left, float* right, int numSamples) noexcept
+{
+    for (int i = 0; i < numSamples; ++i)
+    {
+        if (switchFade > silenceThreshold)
+            switchFade += switchStep;
+
+        if (switchFade <= silenceThreshold)
+        {
+            switchFade = 0.0f;
+            typeSwitching = false;
+            currentType = selectedType;
+        }
+
+        const float f = switchFade;
+        left[i] = (1.0f - f) * switchBufferL[i] + f * left[i];
+
+        if (right != nullptr)
+            right[i] = (1.0f - f) * switchBufferR[i] + f * right[i];
+    }
+}
+
+void VostrelZR2814AudioProcessor::mixPowerCrossfade (float* left, float* right, int numSamples) noexcept
+{
+    float* const channels[] = { left, right };
+    const float* const dry[] = { dryBufferL.get(), dryBufferR.get() };
+    const int numChannelsToMix = right != nullptr ? 2 : 1;
+
+    if (wetRampCount >= crossfadeLength)
+    {
+        // No fade running: a constant mix, or nothing to do when fully wet.
+        if (wetGain >= 1.0f)
+            return;
+
+        for (int ch = 0; ch < numChannelsToMix; ++ch)
+        {
+            juce::FloatVectorOperations::multiply (channels[ch], wetGain, numSamples);
+            juce::FloatVectorOperations::addWithMultiply (channels[ch], dry[ch], 1.0f - wetGain, numSamples);
+        }
+
+        return;
+    }
+
+    for (int i = 0; i < numSamples; ++i)
+    {
+        if (wetRampCount < crossfadeLength)
+        {
+            ++wetRampCount;
+            wetGain += wetStep;
+
+            if (wetGain > 1.0f)
+                wetGain = 1.0f;
+            else if (wetGain < silenceThreshold)
+                wetGain = 0.0f;
+
+            // Summed steps drift; the end of a fade lands exactly on its target.
+            if (wetRampCount >= crossfadeLength)
+                wetGain = wetTarget;
+        }
+
+        const float g = wetGain;
+
+        for (int ch = 0; ch < numChannelsToMix; ++ch)
+            channels[ch][i] = g * channels[ch][i] + (1.0f - g) * dry[ch][i];
+    }
+}
+
+void VostrelZR2814AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    juce::ScopedNoDenormals noDenormals;
+
+    const int numBufferChannels = buffer.getNumChannels();
+    const int numIn = juce::jmin (getTotalNumInputChannels(), numBufferChannels);
+    const int numOut = juce::jmin (getTotalNumOutputChannels(), numBufferChannels);
+    const int n = buffer.getNumSamples();
+
+    for (int ch = numIn; ch < numOut; ++ch)
+        buffer.clear (ch, 0, n);
+
+    if (numBufferChannels == 0 || n <= 0 || ! prepared)
+        return;
+
+    if (isSuspended())
+    {
+        for (int ch = 0; ch < numOut; ++ch)
+            buffer.clear (ch, 0, n);
+
+        return;
+    }
+
+    if (n > expectedBlockSize)
+    {
+        expectedBlockSize = n;
+
+        if (n > maxPreparedBlockSize)
+            growWorkBuffers (n);
+    }
+
+    const bool stereoIn = numIn >= 2;
+    float* const left = buffer.getWritePointer (0);
+    float* const right = (numIn >= 2 || numOut >= 2) && numBufferChannels >= 2 ? buffer.getWritePointer (1) : nullptr;
+    float* const processedRight = stereoIn ? right : nullptr;
+
+    if (! stereoIn && right != nullptr)
+        juce::FloatVectorOperations::copy (right, left, n);
+
+    effectOn = onBypassParam->get();
+    followTypeRequest();
+
+    if (! effectOn && wetGain < silenceThreshold)
+    {
+        if (numIn == 1)
+            for (int ch = 1; ch < numOut; ++ch)
+                buffer.copyFrom (ch, 0, buffer, 0, 0, n);
+
+        if (typeSwitching)
+        {
+            switchFade = 0.0f;
+            typeSwitching = false;
+            currentType = selectedType;
+        }
+
+        return;
+    }
+
+    juce::FloatVectorOperations::copy (dryBufferL.get(), left, n);
+    juce::FloatVectorOperations::copy (dryBufferR.get(), stereoIn ? right : left, n);
+
+    const bool switching = typeSwitching;
+
+    if (switching)
+    {
+        juce::FloatVectorOperations::copy (switchBufferL.get(), left, n);
+
+        if (stereoIn)
+            juce::FloatVectorOperations::copy (switchBufferR.get(), right, n);
+    }
+
+    auto runModel = [stereoIn, n] (SevenBandModel* model, float* l, float* r)
+    {
+        if (model == nullptr)
+            return;
+
+        if (stereoIn)
+            model->process (l, r, n);
+        else
+            model->process (l, n);
+    };
+
+    runModel (getModel (currentType), left, right);
+
+    if (switching)
+    {
+        runModel (getModel (selectedType), switchBufferL.get(), switchBufferR.get());
+
+        if (! stereoIn)
+            juce::FloatVectorOperations::copy (switchBufferR.get(), switchBufferL.get(), n);
+
+        mixModelSwitch (left, processedRight, n);
+    }
+
+    const float target = effectOn ? 1.0f : 0.0f;
+
+    if (wetTarget != target)
+    {
+        wetStep = (target - wetGain) * crossfadeStep;
+        wetRampCount = 0;
+        wetTarget = target;
+    }
+
+    mixPowerCrossfade (left, processedRight, n);
+
+    if (! stereoIn && right != nullptr)
+        juce::FloatVectorOperations::copy (right, left, n);
+
+    if (! effectOn && wetGain < silenceThreshold)
+        if (auto* model = getModel (currentType))
+            model->resetBuffer();
+}
+
+//==============================================================================
+juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
+{
+    return new VostrelZR2814AudioProcessor();
+}

@@ -1,0 +1,249 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include "ZavoQT7.h"
+#include "ZavoQT7B.h"
+#include "ZavoQTB7.h"
+
+#include <atomic>
+
+/** The host parameters, in host order; also the index into a program slot's values. */
+enum ParameterIndex
+{
+    paramOnBypass = 0,
+    paramEqualizerType,
+    paramFreqLevel1,
+    paramFreqLevel2,
+    paramFreqLevel3,
+    paramFreqLevel4,
+    paramFreqLevel5,
+    paramFreqLevel6,
+    paramFreqLevel7,
+    paramLevel,
+    numParameters
+};
+
+/** The entries of the equalizerType parameter, each selecting one model. */
+enum EqualizerType
+{
+    typeGuitar = 0, ///< ZavoQT7
+    typeBass,       ///< ZavoQT7B
+    typeWide        ///< ZavoQTB7
+};
+
+/** The two settings of a program slot. */
+enum ProgramChannel
+{
+    channelA = 0,
+    channelB = 1,
+    numChannels
+};
+
+/** Results of reading a preset or bank element. */
+enum PresetReadResult
+{
+    presetInvalid = 0,      ///< not a preset of any known form; nothing applied
+    presetLoaded = 1,       ///< single preset applied
+    presetOtherProduct = 2, ///< a preset of another product; nothing applied
+    presetNewerVersion = 4, ///< applied, but written by a newer preset version
+    bankLoaded = 5          ///< bank processed
+};
+
+/** One of the twelve programs: an A and a B setting, one of which is live. */
+struct ProgramSlot
+{
+    int32_t activeChannel = channelA;
+    /** The preset file of each side, relative to the user preset folder. */
+    juce::String presetPath[numChannels];
+    /** Normalised value of every parameter, per side. */
+    float values[numChannels][numParameters] = {};
+};
+
+/** How a parameter is written to and read from preset files. */
+struct ParamInfo
+{
+    int32_t index = 0;
+    juce::String name;      ///< the key in preset files
+    int32_t steps = 0;      ///< 0 on/off; > 0 the stored number is value x steps; < 0 not stored
+    bool isInt = false;     ///< the stored number is an integer
+    float initialValue = 0; ///< in the parameter's own units
+};
+
+/** Steps code of a parameter that presets do not store, but whose change a preset
+    comparison marks. */
+constexpr int32_t stepsMarkIfSet = -9;
+
+/** Turns a number stored in a preset (or an initial value) into a normalised value:
+    on/off values as they are, numbers divided by the steps. */
+float normalisedFromStored (float stored, const ParamInfo& info) noexcept;
+
+/** The user's preset folder: Music/Tervix/Presets/VostrelZR2814. */
+juce::File getUserPresetFolder();
+
+//==============================================================================
+/** The plug-in's processor: ten parameters, three equalizer models with a
+    crossfade between them and a power crossfade, and twelve program slots with
+    A/B settings, kept in the host state and in ".tzrp" preset files. */
+class VostrelZR2814AudioProcessor : public juce::AudioProcessor,
+                                    public juce::AudioProcessorParameter::Listener
+{
+public:
+    static constexpr int numPrograms = 12;
+    static constexpr float silenceThreshold = 1e-15f;
+
+    /** Largest preset or state text accepted, and deepest element nesting. */
+    static constexpr int maxXmlBytes = 256 * 1024;
+    static constexpr int maxXmlDepth = 32;
+
+    VostrelZR2814AudioProcessor();
+    ~VostrelZR2814AudioProcessor() override;
+
+    //==============================================================================
+    const juce::String getName() const override;
+    void prepareToPlay (double sampleRate, int samplesPerBlock) override;
+    void releaseResources() override {}
+    void processBlock (juce::AudioBuffer<float>&, juce::MidiBuffer&) override;
+    using juce::AudioProcessor::processBlock;
+    bool isBusesLayoutSupported (const BusesLayout&) const override;
+
+    double getTailLengthSeconds() const override { return 0.0; }
+    bool acceptsMidi() const override { return false; }
+    bool producesMidi() const override { return false; }
+    bool isMidiEffect() const override { return false; }
+
+    juce::AudioProcessorEditor* createEditor() override;
+    bool hasEditor() const override { return true; }
+
+    int getNumPrograms() override { return numPrograms; }
+    int getCurrentProgram() override { return currentProgram; }
+    /** Makes a slot live: its values reach the parameters and the models at once,
+        with processing suspended meanwhile. Indices outside 0..11 are ignored. */
+    void setCurrentProgram (int index) override;
+    /** The live side's preset name of a slot, or "" for an index outside 0..11. */
+    const juce::String getProgramName (int index) override;
+    void changeProgramName (int, const juce::String&) override {}
+
+    void getStateInformation (juce::MemoryBlock&) override;
+    void setStateInformation (const void* data, int sizeInBytes) override;
+    void getCurrentProgramStateInformation (juce::MemoryBlock&) override;
+    void setCurrentProgramStateInformation (const void* data, int sizeInBytes) override;
+
+    juce::int32 getAAXPluginIDForMainBusConfig (const juce::AudioChannelSet& mainInputLayout,
+                                                const juce::AudioChannelSet& mainOutputLayout,
+                                                bool idForAudioSuite) const override;
+
+    //==============================================================================
+    void parameterValueChanged (int parameterIndex, float newValue) override;
+    void parameterGestureChanged (int, bool) override {}
+
+    /** Stores a value in the live slot side and hands it to the models. Non-finite
+        values are ignored; others are limited to 0..1. */
+    void setParameterFromIndex (int index, float value);
+    /** Pushes every parameter into the models and recalculates at once, without
+        ramps or crossfades: all three models, or only the selected one. */
+    void forceCalcParams (bool all);
+
+    //==============================================================================
+    /** A new "tervixPatch" element: the live program side (single) or the bank. */
+    std::unique_ptr<juce::XmlElement> writePreset (bool single) const;
+    /** Appends a "Value" element for one stored value of a slot side to parent. */
+    void writeParameterElement (juce::XmlElement* parent, int program, int channel,
+                                int parameterIndex, int steps, bool isInt) const;
+    /** Applies a single preset to the parameters, or loads a bank into the slots. */
+    int readPreset (const juce::XmlElement* xml, bool single);
+    /** Stores the "Value" elements from first to its last sibling in a slot side. */
+    void storePresetElement (const juce::XmlElement* first, int program, int channel);
+
+    /** Parses preset or state text, refusing text over maxXmlBytes or nested deeper
+        than maxXmlDepth. */
+    static std::unique_ptr<juce::XmlElement> parsePresetXml (const juce::String& text);
+
+    /** The text every preset and state names as the product. */
+    static const char* const productIdentifier;
+
+    //==============================================================================
+    int32_t expectedBlockSize = 512;
+    int32_t maxPreparedBlockSize = 0;
+    int32_t currentProgram = 0;
+    ProgramSlot programs[numPrograms];
+    juce::OwnedArray<ParamInfo> paramInfos;
+
+    juce::AudioParameterBool* onBypassParam = nullptr;
+    juce::AudioParameterChoice* equalizerTypeParam = nullptr;
+    juce::AudioParameterFloat* freqLevelParams[7] = {};
+    juce::AudioParameterFloat* levelParam = nullptr;
+
+    bool prepared = false;
+    std::atomic<bool> modelsInSync { false };
+
+    /** Raised here and by the editor, polled and cleared by the editor's timer. */
+    std::atomic<bool> presetChanged { false }, parametersChanged { false }, channelChanged { false };
+
+    //==============================================================================
+    /** The model of an equalizer type, or null for a type that has none. */
+    SevenBandModel* getModel (int type) noexcept;
+    /** The live side of the current slot, always 0 or 1. */
+    int getActiveChannel() const noexcept;
+
+    int getCrossfadeLength() const noexcept { return crossfadeLength; }
+    int getCurrentType() const noexcept { return currentType; }
+    int getSelectedType() const noexcept { return selectedType; }
+    bool isTypeSwitching() const noexcept { return typeSwitching; }
+    float getSwitchFade() const noexcept { return switchFade; }
+    float getWetGain() const noexcept { return wetGain; }
+
+private:
+    enum class PatchForm { single, bank, currentProgram };
+
+    std::unique_ptr<juce::XmlElement> writePatch (PatchForm) const;
+    void writeChannel (juce::XmlElement& parent, int program, int channel) const;
+    /** The index of the parameter a "Value" element names, or -1. */
+    int findParamInfo (const juce::XmlElement& valueElement) const;
+    /** Decodes a "Value" element for a parameter; false when its number is not finite. */
+    bool decodeValue (const juce::XmlElement& valueElement, const ParamInfo&, float& result) const;
+    /** Unwraps the framework's binary XML form into stateXml. */
+    void unwrapState (const void* data, int sizeInBytes);
+    /** A parameter's current normalised value, with a non-finite one replaced by the
+        slot's stored value. */
+    float currentValueOf (int index) const;
+
+    void growWorkBuffers (int numSamples);
+    /** Starts or reverses a model switch towards the type requested by the parameter. */
+    void followTypeRequest();
+    void mixModelSwitch (float* left, float* right, int numSamples) noexcept;
+    void mixPowerCrossfade (float* left, float* right, int numSamples) noexcept;
+
+    std::unique_ptr<juce::XmlElement> stateXml;
+
+    ZavoQT7 zavoQT7;
+    ZavoQT7B zavoQT7B;
+    ZavoQTB7 zavoQTB7;
+
+    // The audio path's state. Everything below belongs to the audio thread while
+    // processing runs; other threads write it only while processing is suspended
+    // or not yet prepared. A model change requested from elsewhere goes through
+    // requestedType, which the audio thread takes up at the start of a block.
+    int32_t crossfadeLength;
+    float crossfadeStep;
+    juce::HeapBlock<float> dryBufferL, dryBufferR, switchBufferL, switchBufferR;
+    bool effectOn = true;
+    float wetGain = 1.0f;
+    float wetTarget = 1.0f;
+    float wetStep = 0.0f;
+    int32_t wetRampCount = 0;
+    int32_t currentType = typeGuitar;
+    int32_t selectedType = typeGuitar;
+    bool typeSwitching = false;
+    float switchFade = 0.0f;
+    float switchStep = 0.0f;
+    std::atomic<int> requestedType { typeGuitar };
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VostrelZR2814AudioProcessor)
+};

@@ -1,0 +1,40 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#include "TestSupport.h"
+
+namespace juce
+{
+    // The framework's own dispatch step, as its plug-in clients use it; the
+    // product is built without modal loops, so runDispatchLoopUntil is absent.
+    bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+}
+
+namespace vostrel::test
+{
+    void pumpMessages (int milliseconds)
+    {
+        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) milliseconds;
+
+        do
+        {
+            while (juce::dispatchNextMessageOnSystemQueue (true)) {}
+            juce::Thread::sleep (1);
+        }
+        while (juce::Time::getMillisecondCounter() < end);
+    }
+
+    TemporaryFolder::TemporaryFolder()
+        : folder (juce::File::createTempFile ("vostrel-test"))
+    {
+        folder.createDirectory();
+    }
+
+    TemporaryFolder::~TemporaryFolder()
+    {
+        folder.deleteRecursively();
+    }
+}
