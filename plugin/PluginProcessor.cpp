@@ -275,7 +275,9 @@ void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
     }
     else if (index >= paramFreqLevel1)
     {
-        if (auto* model = getModel (selectedType))
+        // The requested model is the selected one, or will be from the next block on,
+        // when the audio thread recalculates it as a whole anyway.
+        if (auto* model = getModel (requestedType))
             model->calcParameter (index - 1);
     }
 }
