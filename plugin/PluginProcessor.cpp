@@ -34,10 +34,14 @@ namespace
         return { parameterDefinitions[index].identifier, 1 };
     }
 
+    juce::String nameOf (int index)
+    {
+        return parameterDefinitions[index].name;
+    }
+
     std::unique_ptr<juce::AudioParameterFloat> makeFloatParameter (int index)
     {
-        return std::make_unique<juce::AudioParameterFloat> (idOf (index),
-                                                            parameterDefinitions[index].name,
+        return std::make_unique<juce::AudioParameterFloat> (idOf (index), nameOf (index),
                                                             juce::NormalisableRange<float> (0.0f, 1.0f, 0.00001f, 1.0f),
                                                             0.0f);
     }
@@ -101,8 +105,8 @@ VostrelZR2814AudioProcessor::VostrelZR2814AudioProcessor()
         return raw;
     };
 
-    onBypassParam = add (std::make_unique<juce::AudioParameterBool> (idOf (paramOnBypass), "onBypass", true));
-    equalizerTypeParam = add (std::make_unique<juce::AudioParameterChoice> (idOf (paramEqualizerType), "equalizerType",
+    onBypassParam = add (std::make_unique<juce::AudioParameterBool> (idOf (paramOnBypass), nameOf (paramOnBypass), true));
+    equalizerTypeParam = add (std::make_unique<juce::AudioParameterChoice> (idOf (paramEqualizerType), nameOf (paramEqualizerType),
                                                                             juce::StringArray { "Guitar", "Bass", "Wide" }, 0));
     for (int band = 0; band < 7; ++band)
         freqLevelParams[band] = add (makeFloatParameter (paramFreqLevel1 + band));
