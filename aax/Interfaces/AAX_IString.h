@@ -27,4 +27,8 @@ public:
     virtual AAX_IString& operator= (const AAX_IString& other) = 0;
     /** Replaces the text with a copy of a NUL-terminated text. */
     virtual AAX_IString& operator= (const char* text) = 0;
+
+protected:
+    AAX_IString() = default;
+    AAX_IString (const AAX_IString&) = default;
 };
