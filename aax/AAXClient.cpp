@@ -9,4 +9,9 @@
 // the library's exported entry points (AAX_Exports.cpp) itself.
 #define JUCE_INCLUDED_AAX_IN_MM 1
 
+// The client names the package after the plug-in's description; our package
+// goes by its short name first.
+#undef JucePlugin_Desc
+#define JucePlugin_Desc VOSTREL_AAX_PACKAGE_NAME
+
 #include <juce_audio_plugin_client/AAX/juce_AAX_Wrapper.cpp>
