@@ -129,6 +129,9 @@ private:
         and gives -20042. */
     template <typename Operation>
     AAX_Result Guarded (const char* operationName, Operation&& operation) const noexcept;
+    /** The current value (read through the virtual getter) moved by delta and
+        limited to 0..1; -20043 when either is not a number. */
+    AAX_Result RelativeTarget (AAX_CParamID id, double delta, double& target) const;
     /** Deletes the parameters, then the host wrappers, and detaches the dispatcher. */
     void ReleaseHostObjects();
 

@@ -40,6 +40,19 @@ namespace
         return ValueKind::none;
     }
 
+    /** Applies a change to a parameter; -20001 when the identifier names none. */
+    template <typename Change>
+    AAX_Result changeParameter (AAX_CParameterManager& manager, AAX_CParamID id, Change&& change)
+    {
+        auto* parameter = manager.GetParameterByID (id);
+
+        if (parameter == nullptr)
+            return AAX_ERROR_INVALID_PARAMETER_ID;
+
+        change (*parameter);
+        return AAX_SUCCESS;
+    }
+
     void splitLines (const std::string& text, std::vector<std::string>& lines)
     {
         std::istringstream stream (text);
@@ -275,13 +288,7 @@ AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParam
 {
     return Guarded (__func__, [&]
     {
-        auto* parameter = mParameterManager.GetParameterByID (id);
-
-        if (parameter == nullptr)
-            return (AAX_Result) AAX_ERROR_INVALID_PARAMETER_ID;
-
-        parameter->SetNormalizedDefaultValue (value);
-        return (AAX_Result) AAX_SUCCESS;
+        return changeParameter (mParameterManager, id, [&] (AAX_IParameter& parameter) { parameter.SetNormalizedDefaultValue (value); });
     });
 }
 
@@ -369,13 +376,7 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID id, 
 {
     return Guarded (__func__, [&]
     {
-        auto* parameter = mParameterManager.GetParameterByID (id);
-
-        if (parameter == nullptr)
-            return (AAX_Result) AAX_ERROR_INVALID_PARAMETER_ID;
-
-        parameter->SetNormalizedValue (value);
-        return (AAX_Result) AAX_SUCCESS;
+        return changeParameter (mParameterManager, id, [&] (AAX_IParameter& parameter) { parameter.SetNormalizedValue (value); });
     });
 }
 
@@ -383,29 +384,31 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID i
 {
     return Guarded (__func__, [&]
     {
-        double current = 0.0;
-
-        if (const auto result = GetParameterNormalizedValue (id, &current); result != AAX_SUCCESS)
-            return result;
-
-        if (! std::isfinite (delta) || ! std::isfinite (current))
-            return (AAX_Result) AAX_ERROR_INVALID_ARGUMENT;
-
-        return SetParameterNormalizedValue (id, std::clamp (current + delta, 0.0, 1.0));
+        double target = 0.0;
+        const auto result = RelativeTarget (id, delta, target);
+        return result != AAX_SUCCESS ? result : SetParameterNormalizedValue (id, target);
     });
+}
+
+AAX_Result AAX_CEffectParameters::RelativeTarget (AAX_CParamID id, double delta, double& target) const
+{
+    double current = 0.0;
+
+    if (const auto result = GetParameterNormalizedValue (id, &current); result != AAX_SUCCESS)
+        return result;
+
+    if (! std::isfinite (delta) || ! std::isfinite (current))
+        return AAX_ERROR_INVALID_ARGUMENT;
+
+    target = std::clamp (current + delta, 0.0, 1.0);
+    return AAX_SUCCESS;
 }
 
 AAX_Result AAX_CEffectParameters::TouchParameter (AAX_CParamID id)
 {
     return Guarded (__func__, [&]
     {
-        auto* parameter = mParameterManager.GetParameterByID (id);
-
-        if (parameter == nullptr)
-            return (AAX_Result) AAX_ERROR_INVALID_PARAMETER_ID;
-
-        parameter->Touch();
-        return (AAX_Result) AAX_SUCCESS;
+        return changeParameter (mParameterManager, id, [&] (AAX_IParameter& parameter) { parameter.Touch(); });
     });
 }
 
@@ -413,13 +416,7 @@ AAX_Result AAX_CEffectParameters::ReleaseParameter (AAX_CParamID id)
 {
     return Guarded (__func__, [&]
     {
-        auto* parameter = mParameterManager.GetParameterByID (id);
-
-        if (parameter == nullptr)
-            return (AAX_Result) AAX_ERROR_INVALID_PARAMETER_ID;
-
-        parameter->Release();
-        return (AAX_Result) AAX_SUCCESS;
+        return changeParameter (mParameterManager, id, [&] (AAX_IParameter& parameter) { parameter.Release(); });
     });
 }
 
@@ -455,15 +452,9 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative (AAX_CParamI
 {
     return Guarded (__func__, [&]
     {
-        double current = 0.0;
-
-        if (const auto result = GetParameterNormalizedValue (id, &current); result != AAX_SUCCESS)
-            return result;
-
-        if (! std::isfinite (delta) || ! std::isfinite (current))
-            return (AAX_Result) AAX_ERROR_INVALID_ARGUMENT;
-
-        return UpdateParameterNormalizedValue (id, std::clamp (current + delta, 0.0, 1.0), AAX_eUpdateSource_Unspecified);
+        double target = 0.0;
+        const auto result = RelativeTarget (id, delta, target);
+        return result != AAX_SUCCESS ? result : UpdateParameterNormalizedValue (id, target, AAX_eUpdateSource_Unspecified);
     });
 }
 
