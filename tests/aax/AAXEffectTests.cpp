@@ -28,11 +28,11 @@ namespace
 {
     std::function<AAX_Result (AAX_ICollection*)> describe = [] (AAX_ICollection*) { return AAX_SUCCESS; };
 
-    /** A chunk record with room for size data bytes, placed at an odd address. */
+    /** A chunk record with room for size data bytes. */
     struct ChunkRecord
     {
-        explicit ChunkRecord (size_t size) : bytes (sizeof (AAX_SPlugInChunk) + size + 1) {}
-        AAX_SPlugInChunk* get() { return reinterpret_cast<AAX_SPlugInChunk*> (bytes.data() + 1); }
+        explicit ChunkRecord (size_t size) : bytes (sizeof (AAX_SPlugInChunk) + size) {}
+        AAX_SPlugInChunk* get() { return reinterpret_cast<AAX_SPlugInChunk*> (bytes.data()); }
         uint8_t* data() { return reinterpret_cast<uint8_t*> (get()->fData); }
 
         std::vector<uint8_t> bytes;
