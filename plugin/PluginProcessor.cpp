@@ -34,10 +34,14 @@ namespace
         return { parameterDefinitions[index].identifier, 1 };
     }
 
+    juce::String nameOf (int index)
+    {
+        return parameterDefinitions[index].name;
+    }
+
     std::unique_ptr<juce::AudioParameterFloat> makeFloatParameter (int index)
     {
-        return std::make_unique<juce::AudioParameterFloat> (idOf (index),
-                                                            parameterDefinitions[index].name,
+        return std::make_unique<juce::AudioParameterFloat> (idOf (index), nameOf (index),
                                                             juce::NormalisableRange<float> (0.0f, 1.0f, 0.00001f, 1.0f),
                                                             0.0f);
     }
@@ -101,8 +105,8 @@ VostrelZR2814AudioProcessor::VostrelZR2814AudioProcessor()
         return raw;
     };
 
-    onBypassParam = add (std::make_unique<juce::AudioParameterBool> (idOf (paramOnBypass), "onBypass", true));
-    equalizerTypeParam = add (std::make_unique<juce::AudioParameterChoice> (idOf (paramEqualizerType), "equalizerType",
+    onBypassParam = add (std::make_unique<juce::AudioParameterBool> (idOf (paramOnBypass), nameOf (paramOnBypass), true));
+    equalizerTypeParam = add (std::make_unique<juce::AudioParameterChoice> (idOf (paramEqualizerType), nameOf (paramEqualizerType),
                                                                             juce::StringArray { "Guitar", "Bass", "Wide" }, 0));
     for (int band = 0; band < 7; ++band)
         freqLevelParams[band] = add (makeFloatParameter (paramFreqLevel1 + band));
@@ -275,7 +279,9 @@ void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
     }
     else if (index >= paramFreqLevel1)
     {
-        if (auto* model = getModel (selectedType))
+        // The requested model is the selected one, or will be from the next block on,
+        // when the audio thread recalculates it as a whole anyway.
+        if (auto* model = getModel (requestedType))
             model->calcParameter (index - 1);
     }
 }

@@ -1,0 +1,350 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#include <gtest/gtest.h>
+
+#include "ProcessorTestHelpers.h"
+
+#include <limits>
+
+using namespace vostrel::test;
+
+namespace
+{
+    constexpr double rate = 44100.0;
+    constexpr int fadeLength = 2048; // every crossfade at 44100 Hz
+
+    /** Feeds consecutive blocks of a stereo sine, keeping the input of the last one. */
+    struct Feeder
+    {
+        VostrelZR2814AudioProcessor& p;
+        int position = 0;
+        juce::AudioBuffer<float> input {}, output {};
+
+        void run (int numSamples)
+        {
+            input = sineBlock (2, numSamples, rate, position);
+            output = input;
+            process (p, output);
+            position += numSamples;
+        }
+
+        bool outputEqualsInput() const
+        {
+            for (int ch = 0; ch < 2; ++ch)
+                for (int i = 0; i < input.getNumSamples(); ++i)
+                    if (output.getSample (ch, i) != input.getSample (ch, i))
+                        return false;
+
+            return true;
+        }
+
+        /** Largest step between neighbouring output samples, across blocks. */
+        float largestJump (float& last) const
+        {
+            float jump = 0.0f;
+
+            for (int i = 0; i < output.getNumSamples(); ++i)
+            {
+                jump = juce::jmax (jump, std::abs (output.getSample (0, i) - last));
+                last = output.getSample (0, i);
+            }
+
+            return jump;
+        }
+    };
+}
+
+TEST (AudioPath, CrossfadeLengthFollowsTheSampleRate)
+{
+    struct Case { double rate; int length; };
+
+    for (auto c : { Case { 34049.0, 1024 }, Case { 34050.0, 2048 }, Case { 44100.0, 2048 }, Case { 48000.0, 2048 },
+                    Case { 68000.0, 4096 }, Case { 96000.0, 4096 }, Case { 136000.0, 8192 }, Case { 192000.0, 8192 },
+                    Case { std::numeric_limits<double>::quiet_NaN(), 2048 }, Case { 0.0, 2048 } })
+    {
+        VostrelZR2814AudioProcessor p;
+        EXPECT_EQ (p.getCrossfadeLength(), 2048); // valid before any prepare
+        p.prepareToPlay (c.rate, 512);
+        EXPECT_EQ (p.getCrossfadeLength(), c.length) << c.rate;
+    }
+}
+
+TEST (AudioPath, UnpreparedSuspendedAndEmptyBuffers)
+{
+    VostrelZR2814AudioProcessor p;
+    Feeder f { p };
+
+    f.run (256);
+    EXPECT_TRUE (f.outputEqualsInput());
+
+    prepareNeutral (p);
+    p.suspendProcessing (true);
+    f.run (256);
+    EXPECT_EQ (f.output.getMagnitude (0, 256), 0.0f);
+    p.suspendProcessing (false);
+
+    juce::AudioBuffer<float> noChannels (0, 256);
+    process (p, noChannels);
+    juce::AudioBuffer<float> noSamples (2, 0);
+    process (p, noSamples);
+
+    // A block size of zero or less is prepared as one sample; longer blocks still work.
+    p.prepareToPlay (rate, 0);
+    EXPECT_EQ (p.expectedBlockSize, 1);
+    f.run (300);
+    EXPECT_EQ (p.expectedBlockSize, 300);
+}
+
+TEST (AudioPath, NeutralEngagedPathIsTheModelAlone)
+{
+    VostrelZR2814AudioProcessor p;
+    setParameter (p, paramFreqLevel2, 0.9f);
+    setParameter (p, paramLevel, 0.7f);
+    prepareNeutral (p);
+    setParameter (p, paramFreqLevel2, 0.9f);
+    setParameter (p, paramLevel, 0.7f);
+    p.forceCalcParams (true);
+
+    ZavoQT7 model;
+    model.setSampleRate ((float) rate);
+    model.setExpectedSampleFrame (512, true);
+
+    for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+        model.setParameter (i - 1, p.getParameters()[i]->getValue());
+
+    model.forceCalcParams();
+
+    Feeder f { p };
+
+    for (int block = 0; block < 4; ++block)
+    {
+        f.run (512);
+        auto expected = f.input;
+        model.process (expected.getWritePointer (0), expected.getWritePointer (1), 512);
+
+        for (int ch = 0; ch < 2; ++ch)
+            for (int i = 0; i < 512; ++i)
+                ASSERT_EQ (f.output.getSample (ch, i), expected.getSample (ch, i));
+    }
+}
+
+TEST (AudioPath, PowerOffFadesToTheExactInput)
+{
+    VostrelZR2814AudioProcessor p;
+    prepareNeutral (p);
+    setParameter (p, paramFreqLevel1, 1.0f);
+    setParameter (p, paramLevel, 1.0f);
+
+    Feeder f { p };
+    f.run (4096);
+
+    // Reverse the fade several times within one crossfade length.
+    setParameter (p, paramOnBypass, 0.0f);
+    f.run (300);
+    setParameter (p, paramOnBypass, 1.0f);
+    f.run (200);
+    setParameter (p, paramOnBypass, 0.0f);
+    f.run (700);
+    setParameter (p, paramOnBypass, 1.0f);
+    f.run (10);
+    setParameter (p, paramOnBypass, 0.0f);
+    EXPECT_GT (p.getWetGain(), 0.0f);
+
+    // The last reversal takes a full crossfade again; it ends exactly on dry.
+    f.run (fadeLength - 1);
+    EXPECT_GT (p.getWetGain(), 0.0f);
+    f.run (1);
+    EXPECT_EQ (p.getWetGain(), 0.0f);
+
+    for (int block = 0; block < 3; ++block)
+    {
+        f.run (333);
+        EXPECT_TRUE (f.outputEqualsInput());
+    }
+
+    // Turning on again fades the equalizer back in from silence of its filters.
+    setParameter (p, paramOnBypass, 1.0f);
+    f.run (fadeLength);
+    EXPECT_EQ (p.getWetGain(), 1.0f);
+}
+
+TEST (AudioPath, ModelSwitchTakesExactlyOneCrossfade)
+{
+    VostrelZR2814AudioProcessor p;
+    prepareNeutral (p);
+    setParameter (p, paramFreqLevel6, 1.0f);
+    Feeder f { p };
+    f.run (4096);
+
+    float last = f.output.getSample (0, 4095);
+    setParameter (p, paramEqualizerType, 0.5f);
+    f.run (1000);
+    EXPECT_TRUE (p.isTypeSwitching());
+    EXPECT_LT (f.largestJump (last), 0.1f);
+    f.run (fadeLength - 1001);
+    EXPECT_TRUE (p.isTypeSwitching());
+    f.run (1);
+    EXPECT_FALSE (p.isTypeSwitching());
+    EXPECT_EQ (p.getCurrentType(), typeBass);
+    EXPECT_EQ (p.getSwitchFade(), 0.0f);
+}
+
+TEST (AudioPath, GoingBackMidSwitchReversesTheCrossfade)
+{
+    VostrelZR2814AudioProcessor p;
+    prepareNeutral (p);
+    setParameter (p, paramFreqLevel2, 1.0f);
+    setParameter (p, paramFreqLevel5, 0.0f);
+    Feeder f { p };
+    f.run (8192);
+
+    float last = f.output.getSample (0, 8191);
+    setParameter (p, paramEqualizerType, 1.0f); // to "Wide"
+    f.run (600);
+    const float fadeBefore = p.getSwitchFade();
+
+    setParameter (p, paramEqualizerType, 0.0f); // back to "Guitar", still audible
+    f.run (1);
+    EXPECT_EQ (p.getCurrentType(), typeWide);
+    EXPECT_EQ (p.getSelectedType(), typeGuitar);
+    EXPECT_NEAR (p.getSwitchFade(), 1.0f - fadeBefore - 1.0f / fadeLength, 1e-5f);
+
+    // The audible model was not reset: the output goes on without a jump, and the
+    // reversed fade ends after the samples already crossfaded.
+    f.run (599 - 2);
+    EXPECT_TRUE (p.isTypeSwitching());
+    EXPECT_LT (f.largestJump (last), 0.1f);
+    f.run (4);
+    EXPECT_FALSE (p.isTypeSwitching());
+    EXPECT_EQ (p.getCurrentType(), typeGuitar);
+}
+
+TEST (AudioPath, AThirdModelMidSwitchRestartsFromTheCurrentOne)
+{
+    VostrelZR2814AudioProcessor p;
+    prepareNeutral (p);
+    Feeder f { p };
+    f.run (1024);
+
+    setParameter (p, paramEqualizerType, 0.5f);
+    f.run (700);
+    setParameter (p, paramEqualizerType, 1.0f);
+    f.run (1);
+    EXPECT_EQ (p.getCurrentType(), typeGuitar);
+    EXPECT_EQ (p.getSelectedType(), typeWide);
+    EXPECT_FLOAT_EQ (p.getSwitchFade(), 1.0f - 1.0f / fadeLength);
+    f.run (fadeLength - 1);
+    EXPECT_FALSE (p.isTypeSwitching());
+    EXPECT_EQ (p.getCurrentType(), typeWide);
+}
+
+TEST (AudioPath, ASwitchStillRunningWhenFadedOutCompletesAtOnce)
+{
+    VostrelZR2814AudioProcessor p;
+    prepareNeutral (p, 96000.0); // crossfades of 4096
+    Feeder f { p };
+    f.run (512);
+
+    setParameter (p, paramOnBypass, 0.0f);
+    f.run (2000);
+    setParameter (p, paramEqualizerType, 0.5f);
+    f.run (2096);
+    EXPECT_EQ (p.getWetGain(), 0.0f);
+    EXPECT_TRUE (p.isTypeSwitching());
+
+    f.run (16);
+    EXPECT_FALSE (p.isTypeSwitching());
+    EXPECT_EQ (p.getCurrentType(), typeBass);
+    EXPECT_TRUE (f.outputEqualsInput());
+}
+
+TEST (AudioPath, MonoInputFeedsBothOutputsThroughTheMonoPath)
+{
+    VostrelZR2814AudioProcessor stereoOut, monoOnly;
+    using Set = juce::AudioChannelSet;
+    ASSERT_TRUE (stereoOut.setChannelLayoutOfBus (true, 0, Set::mono()));
+    ASSERT_TRUE (monoOnly.setChannelLayoutOfBus (true, 0, Set::mono()));
+    ASSERT_TRUE (monoOnly.setChannelLayoutOfBus (false, 0, Set::mono()));
+
+    for (auto* p : { &stereoOut, &monoOnly })
+    {
+        prepareNeutral (*p);
+        setParameter (*p, paramFreqLevel4, 0.95f);
+    }
+
+    for (int block = 0; block < 8; ++block)
+    {
+        auto in = sineBlock (1, 512, rate, block * 512);
+        juce::AudioBuffer<float> two (2, 512), one (1, 512);
+        two.copyFrom (0, 0, in, 0, 0, 512);
+        two.clear (1, 0, 512);
+        one.copyFrom (0, 0, in, 0, 0, 512);
+
+        if (block == 4)
+            for (auto* p : { &stereoOut, &monoOnly })
+                setParameter (*p, paramOnBypass, 0.0f);
+
+        process (stereoOut, two);
+        process (monoOnly, one);
+
+        for (int i = 0; i < 512; ++i)
+        {
+            ASSERT_EQ (two.getSample (0, i), one.getSample (0, i));
+            ASSERT_EQ (two.getSample (1, i), one.getSample (0, i));
+        }
+    }
+}
+
+TEST (AudioPath, BlocksLongerThanPreparedGrowEveryBuffer)
+{
+    // Runs under the sanitizers too: no sequence of prepare and block sizes may
+    // leave a buffer shorter than the block that uses it.
+    VostrelZR2814AudioProcessor p;
+    Feeder f { p };
+
+    p.prepareToPlay (rate, 4096);
+    p.prepareToPlay (rate, 512);
+    setParameter (p, paramEqualizerType, 0.5f);
+    f.run (1024);
+    EXPECT_TRUE (p.isTypeSwitching());
+    p.prepareToPlay (rate, 2048);
+    setParameter (p, paramEqualizerType, 1.0f);
+    setParameter (p, paramOnBypass, 0.0f);
+    f.run (2048);
+    f.run (4096);
+    EXPECT_EQ (p.expectedBlockSize, 4096);
+
+    p.prepareToPlay (rate, 512);
+    setParameter (p, paramOnBypass, 1.0f);
+    setParameter (p, paramEqualizerType, 0.0f);
+    f.run (4096);
+
+    for (int ch = 0; ch < 2; ++ch)
+        for (int i = 0; i < 4096; ++i)
+            ASSERT_TRUE (std::isfinite (f.output.getSample (ch, i)));
+}
+
+TEST (AudioPath, WideModelAtALowRateStaysFinite)
+{
+    // The 10 kHz shelf lies above Nyquist at 16 kHz.
+    VostrelZR2814AudioProcessor p;
+
+    for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+        setParameter (p, i, 1.0f);
+
+    setParameter (p, paramEqualizerType, 1.0f);
+    p.prepareToPlay (16000.0, 512);
+    Feeder f { p };
+
+    for (int block = 0; block < 64; ++block)
+    {
+        f.run (512);
+
+        for (int i = 0; i < 512; ++i)
+            ASSERT_LT (std::abs (f.output.getSample (0, i)), 100.0f);
+    }
+}
