@@ -893,6 +893,14 @@ namespace
 
         auto place = [&] (const Image& image, int x, int y) { g.drawImageAt (image, x, y); };
 
+        // Text that the editor's labels would draw over the pictures (default font).
+        auto labelText = [&] (const String& text, Rectangle<int> area, Colour colour, Justification justification)
+        {
+            g.setFont (Font (15.0f));
+            g.setColour (colour);
+            g.drawFittedText (text, area, justification, 6);
+        };
+
         // Editor preview.
         const int px = gap, py = gap + 16;
         caption ("editor preview (effect on, model Bass)", px, gap);
@@ -911,27 +919,21 @@ namespace
             place (frameOf (find (pictures, "fader" + String (band + 1)), 101, faderFrames[band]), px + faderX[band], py + faderY);
 
         place (frameOf (find (pictures, "faderlevel"), 101, 50), px + levelX, py + faderY);
-        g.setFont (Font (15.0f));
-        g.setColour (Colours::black);
-        g.drawText ("Init", px + 67, py + 3, 192, 26, Justification::centred, false);
+        labelText ("Init", { px + 67, py + 3, 192, 26 }, Colours::black, Justification::centred);
 
         // Panels, each with the overlays it shows.
         const int row1X = px + windowWidth + gap;
         caption ("about", row1X, gap);
         place (find (pictures, "about"), row1X, py);
-        g.setFont (Font (15.0f));
-        g.setColour (Colours::white);
-        g.drawText ("1.2.0 (64bit)", row1X + 150, py + 112, 100, 16, Justification::bottomLeft, false);
+        labelText ("1.2.0 (64bit)", { row1X + 150, py + 112, 100, 16 }, Colours::white, Justification::bottomLeft);
 
         const int alertX = row1X + windowWidth + gap;
         caption ("dialogbackground + icononly_asterix + ok/cancel", alertX, gap);
         place (find (pictures, "background"), alertX, py);
         place (find (pictures, "dialogbackground"), alertX, py);
         place (find (pictures, "icononly_asterix"), alertX, py + 12);
-        g.setFont (Font (15.0f));
-        g.setColour (Colours::white);
-        g.drawFittedText ("Are you sure you want to overwrite this preset?\n\n\"Sub/My Preset.tzrp\"",
-                          alertX + 32, py + 136, 261, 181, Justification::centred, 6);
+        labelText ("Are you sure you want to overwrite this preset?\n\n\"Sub/My Preset.tzrp\"",
+                   { alertX + 32, py + 136, 261, 181 }, Colours::white, Justification::centred);
         place (frameOf (find (pictures, "overwrite"), 2, 0), alertX + 16, py + 307);
         place (frameOf (find (pictures, "cancel"), 2, 0), alertX + 179, py + 307);
 
