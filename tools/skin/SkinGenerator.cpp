@@ -515,14 +515,20 @@ namespace
             g.setColour (Colour (0xff1a1b1d));
             g.fillEllipse (bushing);
 
+            // A polished ball: the lever's tip, or the whole lever seen end-on.
+            auto drawBall = [&g] (Point<float> at, float diameter)
+            {
+                const auto ball = Rectangle<float> (diameter, diameter).withCentre (at);
+                g.setGradientFill (ColourGradient (Colours::white, at.translated (-0.2f * diameter, -0.25f * diameter),
+                                                   Colour (0xff585b61), at.translated (0.45f * diameter, 0.5f * diameter), true));
+                g.fillEllipse (ball);
+                g.setColour (Colour (0xff141516));
+                g.drawEllipse (ball, 0.9f);
+            };
+
             if (index == 1)
             {
-                const auto tip = Rectangle<float> (11.0f, 11.0f).withCentre (centre);
-                g.setGradientFill (ColourGradient (Colours::white, centre.translated (-2.0f, -3.0f),
-                                                   Colour (0xff5a5d63), centre.translated (5.0f, 6.0f), true));
-                g.fillEllipse (tip);
-                g.setColour (Colour (0xff141516));
-                g.drawEllipse (tip, 1.0f);
+                drawBall (centre, 11.0f);
                 return;
             }
 
@@ -544,12 +550,7 @@ namespace
             g.setGradientFill (chrome);
             g.fillPath (lever);
 
-            const auto ball = Rectangle<float> (9.0f, 9.0f).withCentre (end);
-            g.setGradientFill (ColourGradient (Colours::white, end.translated (-1.5f, -2.0f),
-                                               Colour (0xff55585e), end.translated (4.0f, 4.0f), true));
-            g.fillEllipse (ball);
-            g.setColour (Colour (0xff141516));
-            g.drawEllipse (ball, 0.8f);
+            drawBall (end, 9.0f);
         });
     }
 
