@@ -1,0 +1,233 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#include "TervixOptionMenuTree.h"
+
+#include <filesystem>
+
+int TervixOptionMenuTree::FileSorter::compareElements (const juce::File& first, const juce::File& second)
+{
+    return first.getFileName().compareNatural (second.getFileName());
+}
+
+TervixOptionMenuTree::TervixOptionMenuTree (const juce::String& name)
+    : juce::Label (name, {}),
+      directoryPath (juce::File::getSpecialLocation (juce::File::userMusicDirectory).getFullPathName())
+{
+    setJustificationType (juce::Justification::centred);
+    setColour (juce::Label::textColourId, juce::Colours::white);
+    setEditable (false, false, false);
+}
+
+TervixOptionMenuTree::~TervixOptionMenuTree()
+{
+    juce::PopupMenu::dismissAllActiveMenus();
+}
+
+//==============================================================================
+void TervixOptionMenuTree::setDirectoryPath (const juce::String& path)
+{
+    directoryPath = path.replaceCharacter ('\\', '/');
+}
+
+void TervixOptionMenuTree::setFileExtension (const juce::String& pattern)
+{
+    fileExtension = pattern;
+}
+
+void TervixOptionMenuTree::setAsRecursive (bool shouldBeRecursive)
+{
+    recursive = shouldBeRecursive;
+}
+
+juce::String TervixOptionMenuTree::getSelectedFilePath()    { return selectedFilePath; }
+int TervixOptionMenuTree::getSelectedFileIndex()            { return selectedIndex; }
+juce::String TervixOptionMenuTree::getFilePath (int index)  { return filePaths[index]; }
+juce::String TervixOptionMenuTree::getFileName (int index)  { return fileNames[index]; }
+int TervixOptionMenuTree::getNumOfFiles()                   { return nextItemId - 1; }
+
+juce::File TervixOptionMenuTree::getRootFolder() const
+{
+    return juce::File::getCurrentWorkingDirectory().getChildFile (directoryPath);
+}
+
+juce::String TervixOptionMenuTree::getRelativePath (const juce::File& file) const
+{
+    return file.getRelativePathFrom (getRootFolder()).replaceCharacter ('\\', '/');
+}
+
+//==============================================================================
+void TervixOptionMenuTree::setSelectedFilePath (const juce::String& path)
+{
+    if (! selectFilePath (path))
+        setText (getRootFolder().getChildFile (selectedFilePath).getFileNameWithoutExtension(), juce::dontSendNotification);
+}
+
+bool TervixOptionMenuTree::selectFilePath (const juce::String& path)
+{
+    selectedFilePath = path.replaceCharacter ('\\', '/');
+
+    if (! createMenuTree())
+        return false;
+
+    setText (fileNames[selectedIndex - 1], juce::dontSendNotification);
+    return true;
+}
+
+void TervixOptionMenuTree::setSelectedFileIndex (int itemId)
+{
+    selectFileIndex (itemId);
+}
+
+bool TervixOptionMenuTree::selectFileIndex (int itemId)
+{
+    if (itemId < 1 || itemId >= nextItemId || filePaths.isEmpty())
+        return false;
+
+    selectedIndex = itemId;
+    selectedFilePath = getRelativePath (juce::File (filePaths[itemId - 1]));
+    setText (fileNames[itemId - 1], juce::dontSendNotification);
+    return true;
+}
+
+void TervixOptionMenuTree::nextResult()
+{
+    setSelectedFileIndex (selectedIndex < getNumOfFiles() ? selectedIndex + 1 : 1);
+}
+
+void TervixOptionMenuTree::previousResult()
+{
+    // A selection beyond the end of a shrunken list steps back to the last file.
+    const int last = getNumOfFiles();
+    setSelectedFileIndex (selectedIndex > 1 && selectedIndex <= last ? selectedIndex - 1 : last);
+}
+
+//==============================================================================
+bool TervixOptionMenuTree::createMenuTree()
+{
+    bool found = false;
+    createSubMenu (directoryPath, true, found);
+    return found;
+}
+
+int TervixOptionMenuTree::createSubMenu (const juce::String& path, bool isRoot, bool& found)
+{
+    if (isRoot)
+    {
+        filePaths.clear();
+        fileNames.clear();
+        menus.clear();
+        menuCount = 0;
+        nextItemId = 1;
+        visitedFolders.clear();
+    }
+
+    return addFolder (juce::File::getCurrentWorkingDirectory().getChildFile (path), 0, found);
+}
+
+int TervixOptionMenuTree::addFolder (const juce::File& folder, int depth, bool& found)
+{
+    // Folder links may lead back into the tree: each real folder is listed once.
+    std::error_code error;
+    visitedFolders.insert (std::filesystem::weakly_canonical (folder.getFullPathName().toStdString(), error).string());
+
+    juce::PopupMenu menu;
+    FileSorter sorter;
+
+    if (recursive && depth < maxFolderDepth)
+    {
+        auto subFolders = folder.findChildFiles (juce::File::findDirectories, false, "*");
+        subFolders.sort (sorter, true);
+
+        for (const auto& subFolder : subFolders)
+        {
+            const auto real = std::filesystem::weakly_canonical (subFolder.getFullPathName().toStdString(), error).string();
+
+            if (error || visitedFolders.count (real) > 0)
+                continue;
+
+            const int index = addFolder (folder.getChildFile (subFolder.getFileName()), depth + 1, found);
+            menu.addSubMenu (subFolder.getFileName(), *menus[index], true);
+        }
+    }
+
+    auto files = folder.findChildFiles (juce::File::findFiles, false, fileExtension);
+    files.sort (sorter, true);
+    const auto selectedFile = getRootFolder().getChildFile (selectedFilePath);
+
+    for (const auto& file : files)
+    {
+        const bool ticked = file.getFullPathName() == selectedFile.getFullPathName();
+
+        if (ticked)
+        {
+            found = true;
+            selectedIndex = nextItemId;
+        }
+
+        menu.addItem (nextItemId, file.getFileName(), true, ticked);
+        filePaths.add (file.getFullPathName());
+        fileNames.add (file.getFileNameWithoutExtension());
+        ++nextItemId;
+    }
+
+    menus.add (new juce::PopupMenu (std::move (menu)));
+    return menuCount++;
+}
+
+//==============================================================================
+void TervixOptionMenuTree::mouseDown (const juce::MouseEvent&)
+{
+    popUpMenu ({});
+}
+
+void TervixOptionMenuTree::popUpMenu (std::function<void (int)> afterPick)
+{
+    createMenuTree();
+
+    if (menuCount <= 0)
+        return;
+
+    // The result may arrive after the label is gone, or after a later rebuild
+    // renumbered the items: it is resolved against the lists of this build.
+    juce::Component::SafePointer<TervixOptionMenuTree> safeThis (this);
+
+    menus[menuCount - 1]->showMenuAsync (juce::PopupMenu::Options().withTargetComponent (this).withStandardItemHeight (20),
+                                         [safeThis, paths = filePaths, names = fileNames, afterPick] (int result)
+                                         {
+                                             if (safeThis != nullptr)
+                                                 safeThis->handlePick (result, paths, names);
+
+                                             if (safeThis != nullptr && afterPick != nullptr)
+                                                 afterPick (result);
+                                         });
+}
+
+void TervixOptionMenuTree::handlePick (int result, const juce::StringArray& paths, const juce::StringArray& names)
+{
+    if (result <= 0 || result > paths.size())
+        return;
+
+    selectedIndex = result;
+    selectedFilePath = getRelativePath (juce::File (paths[result - 1]));
+    const auto name = names[result - 1];
+
+    if (selectedFilePath != previousFilePath)
+    {
+        juce::Component::SafePointer<TervixOptionMenuTree> safeThis (this);
+        callChangeListeners();
+
+        if (safeThis == nullptr)
+            return;
+
+        previousFilePath = selectedFilePath;
+        setText (name, juce::dontSendNotification);
+    }
+    else
+    {
+        setText (name, juce::sendNotification);
+    }
+}

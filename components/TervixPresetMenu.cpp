@@ -1,0 +1,213 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#include "TervixPresetMenu.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace TervixPresets
+{
+    juce::File normalise (const juce::File& file)
+    {
+        const auto path = std::filesystem::path (file.getFullPathName().toStdString()).lexically_normal();
+        return juce::File (juce::String (path.string()));
+    }
+
+    bool isInsideUserPresetFolder (const juce::File& file)
+    {
+        return normalise (file).isAChildOf (getUserPresetFolder());
+    }
+
+    bool isUserPresetFolderOrInside (const juce::File& file)
+    {
+        const auto folder = normalise (file);
+        return folder == getUserPresetFolder() || folder.isAChildOf (getUserPresetFolder());
+    }
+
+    juce::String getRelativePresetPath (const juce::File& file)
+    {
+        return normalise (file).getRelativePathFrom (getUserPresetFolder()).replaceCharacter ('\\', '/');
+    }
+
+    juce::String* getLivePresetPath (VostrelZR2814AudioProcessor& processor)
+    {
+        if (! juce::isPositiveAndBelow ((int) processor.currentProgram, VostrelZR2814AudioProcessor::numPrograms))
+            return nullptr;
+
+        return &processor.programs[processor.currentProgram].presetPath[processor.getActiveChannel()];
+    }
+
+    std::unique_ptr<juce::XmlElement> parsePresetFile (const juce::File& file)
+    {
+        // A device or a pipe could block the message thread or never end.
+        std::error_code error;
+
+        if (! std::filesystem::is_regular_file (file.getFullPathName().toStdString(), error)
+            || file.getSize() > maxPresetFileBytes)
+            return {};
+
+        return VostrelZR2814AudioProcessor::parsePresetXml (file.loadFileAsString());
+    }
+}
+
+//==============================================================================
+TervixPresetMenu::TervixPresetMenu (const juce::String& name)
+    : TervixOptionMenuTree (name)
+{
+}
+
+TervixPresetMenu::~TervixPresetMenu()
+{
+    presetXml.reset();
+}
+
+void TervixPresetMenu::mouseDown (const juce::MouseEvent&)
+{
+    popUpMenu ([this] (int result)
+    {
+        if (result > 0)
+            markedAsChanged = false;
+    });
+}
+
+void TervixPresetMenu::setSelectedFilePath (const juce::String& path)
+{
+    markedAsChanged = ! selectFilePath (path);
+
+    if (markedAsChanged)
+        setText (getRootFolder().getChildFile (selectedFilePath).getFileNameWithoutExtension() + "*",
+                 juce::dontSendNotification);
+}
+
+void TervixPresetMenu::setSelectedFileIndex (int itemId)
+{
+    if (selectFileIndex (itemId))
+        markedAsChanged = false;
+}
+
+void TervixPresetMenu::setPresetHasChanged()
+{
+    if (markedAsChanged)
+        return;
+
+    setText (getText() + "*", juce::dontSendNotification);
+    markedAsChanged = true;
+}
+
+void TervixPresetMenu::setMarkedAsChange (bool isMarked)
+{
+    markedAsChanged = isMarked;
+}
+
+//==============================================================================
+int TervixPresetMenu::readPreset (VostrelZR2814AudioProcessor* processor, const juce::String& path)
+{
+    const auto file = getRootFolder().getChildFile (path);
+
+    if (processor == nullptr || ! file.existsAsFile())
+        return presetInvalid;
+
+    presetXml = TervixPresets::parsePresetFile (file);
+    return processor->readPreset (presetXml.get(), true);
+}
+
+bool TervixPresetMenu::writePreset (VostrelZR2814AudioProcessor* processor, const juce::String& path)
+{
+    const auto file = TervixPresets::normalise (getRootFolder().getChildFile (path));
+
+    // Nothing is ever written outside the user preset folder, and a folder is
+    // never replaced by a preset.
+    if (processor == nullptr || ! TervixPresets::isInsideUserPresetFolder (file) || file.isDirectory())
+        return false;
+
+    const auto preset = processor->writePreset (true);
+
+    if (! file.getParentDirectory().createDirectory() || ! preset->writeTo (file))
+        return false;
+
+    setSelectedFilePath (getRelativePath (file));
+    return true;
+}
+
+//==============================================================================
+void TervixPresetMenu::compareAndMarkPreset (VostrelZR2814AudioProcessor* processor)
+{
+    const auto file = getRootFolder().getChildFile (selectedFilePath);
+
+    if (processor == nullptr || ! file.existsAsFile())
+        return;
+
+    presetXml = TervixPresets::parsePresetFile (file);
+
+    if (presetXml == nullptr || ! presetXml->getTagName().equalsIgnoreCase ("tervixPatch")
+        || presetXml->getFirstChildElement() == nullptr)
+        return;
+
+    if (differsFromLiveSettings (*presetXml, *processor))
+        setPresetHasChanged();
+}
+
+bool TervixPresetMenu::differsFromLiveSettings (const juce::XmlElement& preset,
+                                                VostrelZR2814AudioProcessor& processor) const
+{
+    if (! juce::isPositiveAndBelow ((int) processor.currentProgram, VostrelZR2814AudioProcessor::numPrograms))
+        return false;
+
+    const auto& live = processor.programs[processor.currentProgram].values[processor.getActiveChannel()];
+
+    for (auto* section : preset.getChildIterator())
+    {
+        if (! section->getTagName().equalsIgnoreCase ("Properties"))
+            continue;
+
+        for (auto* element : section->getChildIterator())
+        {
+            if (element->isTextElement())
+                continue;
+
+            const auto key = element->getAttributeValue (0);
+            const ParamInfo* info = nullptr;
+
+            for (auto* candidate : processor.paramInfos)
+            {
+                if (candidate->name == key)
+                {
+                    info = candidate;
+                    break;
+                }
+            }
+
+            if (info == nullptr || ! juce::isPositiveAndBelow ((int) info->index, (int) numParameters))
+                continue;
+
+            const float stored = live[info->index];
+            float fileValue, liveValue;
+
+            if (info->steps == stepsMarkIfSet)
+                return stored > 0.0f;
+
+            if (info->steps < 0)
+                continue;
+
+            if (info->steps == 0)
+            {
+                fileValue = element->getAllSubText().trim() == "true" ? 1.0f : 0.0f;
+                liveValue = stored > 0.0f ? 1.0f : 0.0f;
+            }
+            else
+            {
+                fileValue = (float) element->getAllSubText().getDoubleValue() / (float) info->steps;
+                liveValue = stored;
+            }
+
+            if (! (std::abs (liveValue - fileValue) < 1.0e-5f))
+                return true;
+        }
+    }
+
+    return false;
+}

@@ -1,0 +1,193 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#include "PresetTestSupport.h"
+
+#include <sys/stat.h>
+
+using namespace vostrel::test;
+
+namespace
+{
+    using PresetMenu = PresetFolderTest;
+
+    // A preset file of this product with the given "Value" elements.
+    juce::String presetText (const juce::String& values)
+    {
+        return "<?xml version=\"1.0\"?><tervixPatch version=\"1.0\"><DeviceName>Vostrel ZR2814</DeviceName>"
+               "<Properties deviceProductID=\"" + juce::String (VostrelZR2814AudioProcessor::productIdentifier)
+               + "\" deviceVersion=\"1.2.0\" presetVersion=\"1.0\">" + values + "</Properties></tervixPatch>";
+    }
+}
+
+TEST_F (PresetMenu, WrittenPresetIsSelectedUnmarkedAndComparesEqualAfterLoading)
+{
+    live()[paramFreqLevel3] = 0.7f;
+    live()[paramEqualizerType] = 0.5f;
+
+    ASSERT_TRUE (menu.writePreset (&processor, "New/Deeper/My Preset.tzrp"));
+    const auto file = folder.getChildFile ("New/Deeper/My Preset.tzrp");
+    ASSERT_TRUE (file.existsAsFile());
+    EXPECT_TRUE (file.loadFileAsString().contains ("\r\n"));
+    EXPECT_EQ (juce::String ("New/Deeper/My Preset.tzrp"), menu.getSelectedFilePath());
+    EXPECT_EQ (juce::String ("My Preset"), menu.getText());
+    EXPECT_FALSE (menu.markedAsChanged);
+
+    live()[paramFreqLevel3] = 0.0f;
+    EXPECT_EQ (presetLoaded, menu.readPreset (&processor, menu.getSelectedFilePath()));
+    EXPECT_FLOAT_EQ (0.7f, live()[paramFreqLevel3]);
+
+    menu.compareAndMarkPreset (&processor);
+    EXPECT_EQ (juce::String ("My Preset"), menu.getText());
+
+    // An absolute path inside the folder is used as it is.
+    EXPECT_EQ (presetLoaded, menu.readPreset (&processor, file.getFullPathName()));
+}
+
+TEST_F (PresetMenu, ChangesMarkOnceAndComparisonNeverClearsTheMark)
+{
+    ASSERT_TRUE (menu.writePreset (&processor, "Base.tzrp"));
+    live()[paramLevel] = 0.25f;
+    menu.compareAndMarkPreset (&processor);
+    EXPECT_EQ (juce::String ("Base*"), menu.getText());
+    EXPECT_TRUE (menu.markedAsChanged);
+
+    menu.setPresetHasChanged();
+    menu.setPresetHasChanged();
+    EXPECT_EQ (juce::String ("Base*"), menu.getText());
+
+    live()[paramLevel] = 0.0f;
+    menu.compareAndMarkPreset (&processor);
+    EXPECT_EQ (juce::String ("Base*"), menu.getText());
+
+    menu.setSelectedFilePath ("Base.tzrp");
+    EXPECT_EQ (juce::String ("Base"), menu.getText());
+    EXPECT_FALSE (menu.markedAsChanged);
+
+    menu.setMarkedAsChange (true);
+    EXPECT_EQ (juce::String ("Base"), menu.getText());
+    menu.setPresetHasChanged();
+    EXPECT_EQ (juce::String ("Base"), menu.getText());
+}
+
+TEST_F (PresetMenu, ComparisonFollowsStepsAndTolerance)
+{
+    touch ("P.tzrp", presetText ("<Value property=\"onBypass\" type=\"boolean\">true</Value>"
+                                 "<Value property=\"equalizerType\" type=\"number\">1</Value>"
+                                 "<Value property=\"freqLevel1\" type=\"number\">0.50000</Value>"
+                                 "<Value property=\"unknown\" type=\"number\">9</Value>"));
+
+    auto marksWith = [&] (std::function<void()> change)
+    {
+        for (int i = 0; i < numParameters; ++i)
+            live()[i] = 0.0f;
+
+        live()[paramOnBypass] = 1.0f;
+        live()[paramEqualizerType] = 0.5f;
+        live()[paramFreqLevel1] = 0.5f;
+        change();
+        menu.setSelectedFilePath ("P.tzrp");
+        menu.compareAndMarkPreset (&processor);
+        return menu.markedAsChanged;
+    };
+
+    EXPECT_FALSE (marksWith ([] {}));
+    EXPECT_FALSE (marksWith ([&] { live()[paramFreqLevel1] = 0.500009f; }));
+    EXPECT_TRUE (marksWith ([&] { live()[paramFreqLevel1] = 0.50001f; }));
+    EXPECT_TRUE (marksWith ([&] { live()[paramOnBypass] = 0.0f; }));
+    EXPECT_FALSE (marksWith ([&] { live()[paramOnBypass] = 0.2f; }));
+    EXPECT_TRUE (marksWith ([&] { live()[paramEqualizerType] = 1.0f; }));
+    EXPECT_FALSE (marksWith ([&] { live()[paramLevel] = 0.9f; })); // not in the file
+
+    // The value loading the file produces compares equal too.
+    EXPECT_EQ (presetLoaded, menu.readPreset (&processor, "P.tzrp"));
+    menu.setSelectedFilePath ("P.tzrp");
+    menu.compareAndMarkPreset (&processor);
+    EXPECT_FALSE (menu.markedAsChanged);
+}
+
+TEST_F (PresetMenu, CorruptForeignOrMissingFilesChangeNothing)
+{
+    touch ("Corrupt.tzrp", "<tervixPatch><Properties");
+    touch ("Foreign.tzrp", "<?xml version=\"1.0\"?><tervixPatch><Properties deviceProductID=\"other\">"
+                           "<Value property=\"freqLevel1\">1</Value></Properties></tervixPatch>");
+    touch ("Gone.tzrp", presetText ({}));
+    live()[paramFreqLevel1] = 0.3f;
+
+    EXPECT_EQ (presetInvalid, menu.readPreset (&processor, "Corrupt.tzrp"));
+    EXPECT_EQ (presetOtherProduct, menu.readPreset (&processor, "Foreign.tzrp"));
+    EXPECT_EQ (presetInvalid, menu.readPreset (&processor, "Missing.tzrp"));
+    EXPECT_EQ (presetInvalid, menu.readPreset (&processor, "Sub"));
+    EXPECT_EQ (presetInvalid, menu.readPreset (nullptr, "Gone.tzrp"));
+    EXPECT_FLOAT_EQ (0.3f, live()[paramFreqLevel1]);
+
+    for (auto name : { "Corrupt.tzrp", "Gone.tzrp" })
+    {
+        menu.setSelectedFilePath (name);
+        folder.getChildFile ("Gone.tzrp").deleteFile();
+        const auto text = menu.getText();
+        menu.compareAndMarkPreset (&processor);
+        EXPECT_EQ (text, menu.getText()) << name;
+    }
+}
+
+TEST_F (PresetMenu, OnlyRegularFilesOfBoundedSizeAreRead)
+{
+    const auto fifo = folder.getChildFile ("Pipe.tzrp");
+    ASSERT_EQ (0, mkfifo (fifo.getFullPathName().toRawUTF8(), 0600));
+    EXPECT_EQ (presetInvalid, menu.readPreset (&processor, "Pipe.tzrp"));
+    menu.setSelectedFilePath ("Pipe.tzrp");
+    menu.compareAndMarkPreset (&processor);
+
+    EXPECT_EQ (presetInvalid, menu.readPreset (&processor, "/dev/zero"));
+
+    const auto padding = juce::String::repeatedString (" ", (int) TervixPresets::maxPresetFileBytes);
+    touch ("Huge.tzrp", presetText ("<Value property=\"freqLevel1\" type=\"number\">1</Value>") + padding);
+    live()[paramFreqLevel1] = 0.0f;
+    EXPECT_EQ (presetInvalid, menu.readPreset (&processor, "Huge.tzrp"));
+    EXPECT_FLOAT_EQ (0.0f, live()[paramFreqLevel1]);
+}
+
+TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
+{
+    const auto outside = folder.getSiblingFile ("VostrelZR2814-old").getChildFile ("Escaped.tzrp");
+
+    EXPECT_FALSE (menu.writePreset (&processor, outside.getFullPathName()));
+    EXPECT_FALSE (menu.writePreset (&processor, "../VostrelZR2814-old/Escaped.tzrp"));
+    EXPECT_FALSE (menu.writePreset (&processor, "Sub/../../Escaped.tzrp"));
+    EXPECT_FALSE (menu.writePreset (&processor, "Sub/.."));
+    EXPECT_FALSE (outside.exists());
+    EXPECT_FALSE (folder.getSiblingFile ("Escaped.tzrp").exists());
+
+    folder.getChildFile ("Empty.tzrp").createDirectory();
+    EXPECT_FALSE (menu.writePreset (&processor, "Empty.tzrp"));
+    EXPECT_TRUE (folder.getChildFile ("Empty.tzrp").isDirectory());
+
+    touch ("Blocked", "a file where a folder should be");
+    menu.setSelectedFilePath ("Other.tzrp");
+    EXPECT_FALSE (menu.writePreset (&processor, "Blocked/New.tzrp"));
+    EXPECT_EQ (juce::String ("Other.tzrp"), menu.getSelectedFilePath());
+
+    EXPECT_FALSE (menu.writePreset (nullptr, "Fine.tzrp"));
+    EXPECT_FALSE (folder.getChildFile ("Fine.tzrp").exists());
+}
+
+TEST_F (PresetMenu, ProgramIndexesFromTheProcessorAreChecked)
+{
+    ASSERT_TRUE (menu.writePreset (&processor, "P.tzrp"));
+    live()[paramFreqLevel2] = 0.9f;
+    processor.currentProgram = 12;
+    menu.compareAndMarkPreset (&processor);
+    EXPECT_FALSE (menu.markedAsChanged);
+    EXPECT_EQ (nullptr, TervixPresets::getLivePresetPath (processor));
+
+    processor.currentProgram = -1;
+    EXPECT_EQ (nullptr, TervixPresets::getLivePresetPath (processor));
+
+    processor.currentProgram = 3;
+    processor.programs[3].activeChannel = 7;
+    EXPECT_EQ (&processor.programs[3].presetPath[channelA], TervixPresets::getLivePresetPath (processor));
+}
