@@ -169,8 +169,7 @@ juce::int32 VostrelZR2814AudioProcessor::getAAXPluginIDForMainBusConfig (const j
 //==============================================================================
 int VostrelZR2814AudioProcessor::getActiveChannel() const noexcept
 {
-    const int channel = programs[juce::jlimit (0, numPrograms - 1, (int) currentProgram)].activeChannel;
-    return channel == channelB ? channelB : channelA;
+    return validChannel (programs[juce::jlimit (0, numPrograms - 1, (int) currentProgram)].activeChannel);
 }
 
 SevenBandModel* VostrelZR2814AudioProcessor::getModel (int type) noexcept
@@ -218,7 +217,7 @@ const juce::String VostrelZR2814AudioProcessor::getProgramName (int index)
         return {};
 
     const auto& slot = programs[index];
-    const auto& path = slot.presetPath[slot.activeChannel == channelB ? channelB : channelA];
+    const auto& path = slot.presetPath[validChannel (slot.activeChannel)];
     const auto file = juce::File::isAbsolutePath (path) ? juce::File (path)
                                                         : getUserPresetFolder().getChildFile (path);
     return file.getFileNameWithoutExtension();

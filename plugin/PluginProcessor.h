@@ -56,6 +56,12 @@ enum PresetReadResult
     bankLoaded = 5          ///< bank processed
 };
 
+/** A side index as stored or read: B stays B, anything else is A. */
+inline int validChannel (int channel) noexcept
+{
+    return channel == channelB ? channelB : channelA;
+}
+
 /** One of the twelve programs: an A and a B setting, one of which is live. */
 struct ProgramSlot
 {

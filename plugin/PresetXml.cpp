@@ -58,11 +58,6 @@ namespace
         return (int) (negative ? -value : value);
     }
 
-    int validChannel (int channel) noexcept
-    {
-        return channel == channelB ? channelB : channelA;
-    }
-
     // True when the element nesting of a text goes deeper than maxDepth. It is a
     // conservative scan ahead of the parser, whose recursion follows the nesting.
     bool nestsDeeperThan (std::string_view s, int maxDepth)
