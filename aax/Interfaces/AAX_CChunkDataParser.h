@@ -50,11 +50,14 @@ public:
 
     /** The number of data bytes GetChunkData writes. */
     int32_t GetChunkDataSize() const;
-    /** Writes fSize and the data; 0, or kChunkWriteError with a trace. */
+    /** Writes fSize and the data; 0, or kChunkWriteError with a trace. Values of
+        type 0 hold nothing and are left out. */
     AAX_Result GetChunkData (AAX_SPlugInChunk* chunk) const;
-    /** Replaces the values with those of a chunk, reading no byte past fSize.
-        Returns false for a chunk that is not well formed (no header, or cut inside
-        an entry); the values read before the fault are kept. */
+    /** Replaces the values with those of a chunk, reading no byte past fSize. An
+        entry with an unknown tag, or a text too short for a tag (zero padding
+        included), becomes a value of type 0. Returns false for a chunk that is not
+        well formed (no header, or cut inside an entry); the values read before the
+        fault are kept. */
     bool LoadChunk (const AAX_SPlugInChunk* chunk);
 
     /** The position of a value by name, searching on from the last one found. */

@@ -180,17 +180,53 @@ TEST (AAXChunkParser, NeverReadsPastTheData)
         EXPECT_EQ (reader.GetValues().size(), cut > 20 ? 1u : 0u) << cut;
     }
 
-    for (int32_t size : { 4, -8, 0 })
+    for (int32_t size : { 3, -8, 0 })
     {
         record->get()->fSize = size;
         EXPECT_FALSE (reader.LoadChunk (record->get()));
         EXPECT_TRUE (reader.GetValues().empty());
     }
 
+    // The header alone is what an empty list writes.
+    record->get()->fSize = 4;
+    EXPECT_TRUE (reader.LoadChunk (record->get()));
+    EXPECT_TRUE (reader.GetValues().empty());
+
     record->get()->fSize = full;
     record->data()[3] = 0;
     EXPECT_FALSE (reader.LoadChunk (record->get()));
     EXPECT_FALSE (reader.LoadChunk (nullptr));
+}
+
+TEST (AAXChunkParser, EntriesWithoutValueAreReadOverAndNeverWritten)
+{
+    AAX_CChunkDataParser writer;
+    writer.AddDouble ("A", 1.0);
+    const auto valid = write (writer);
+
+    // Zero padding after the data, a one-byte text, an unknown tag, then a value.
+    const uint8_t tail[] = { 0, 0, 0, 0, 'x', 0, 0, 0, 'q', '_', 'Q', 0, 0, 0, 0, 0,
+                             'l', '_', 'B', 0, 0, 0, 0, 7, 0, 0, 0 };
+    ChunkRecord record ((size_t) valid->get()->fSize + sizeof (tail));
+    std::memcpy (record.data(), valid->data(), (size_t) valid->get()->fSize);
+    std::memcpy (record.data() + valid->get()->fSize, tail, sizeof (tail));
+    record.get()->fSize = valid->get()->fSize + (int32_t) sizeof (tail);
+
+    AAX_CChunkDataParser reader;
+    EXPECT_TRUE (reader.LoadChunk (record.get()));
+    int32_t i = 0; double d = 0;
+    EXPECT_TRUE (reader.FindInt32 ("B", &i));
+    EXPECT_EQ (i, 7);
+    EXPECT_TRUE (reader.FindDouble ("A", &d));
+    EXPECT_GT (reader.GetValues().size(), 2u);
+
+    // Writing it again keeps only what holds a value, and reads back the same.
+    const auto rewritten = write (reader);
+    EXPECT_EQ (rewritten->get()->fSize, valid->get()->fSize + 8);
+    AAX_CChunkDataParser again;
+    EXPECT_TRUE (again.LoadChunk (rewritten->get()));
+    ASSERT_EQ (again.GetValues().size(), 2u);
+    EXPECT_TRUE (again.FindInt32 ("B", &i));
 }
 
 //==============================================================================
@@ -351,6 +387,18 @@ TEST (AAXEffectParameters, ControlsStateChunk)
 
     for (auto& [id, posted] : target.context.automation.currentValues)
         EXPECT_TRUE (posted >= 0.0 && posted <= 1.0) << id;
+
+    // An empty list and a chunk padded by its host are both well formed.
+    AAX_CChunkDataParser none;
+    auto emptyRecord = write (none);
+    EXPECT_EQ (target.effect->SetChunk (kAAX_ControlsStateChunkID, emptyRecord->get()), 0);
+    ChunkRecord padded ((size_t) state->get()->fSize + 12);
+    std::memcpy (padded.get(), state->get(), sizeof (AAX_SPlugInChunk) - 1 + (size_t) state->get()->fSize);
+    padded.get()->fSize += 12;
+    target.effect->SetParameterNormalizedValue ("gain_two", 0.75);
+    EXPECT_EQ (target.effect->SetChunk (kAAX_ControlsStateChunkID, padded.get()), 0);
+    target.effect->GetParameterNormalizedValue ("gain_two", &value);
+    EXPECT_EQ (value, 0.25);
 
     state->get()->fSize = 10;
     EXPECT_EQ (target.effect->SetChunk (kAAX_ControlsStateChunkID, state->get()), AAX_ERROR_MALFORMED_CHUNK);

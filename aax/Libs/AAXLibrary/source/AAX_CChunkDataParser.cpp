@@ -12,8 +12,8 @@
 
 namespace
 {
-    // Indexed by value type, 1 to 5.
-    const char* const tags[] = { "", "f_", "l_", "d_", "s_", "r_" };
+    // Indexed by value type, 1 to 5; a value of type 0 carries nothing and has no tag.
+    const char* const tags[] = { nullptr, "f_", "l_", "d_", "s_", "r_" };
 
     constexpr size_t roundUp4 (size_t position) noexcept { return (position + 3) & ~size_t (3); }
 
@@ -26,6 +26,14 @@ namespace
             case AAX_CChunkDataParser::kStringType: return value.mStringValue.Length() + 1;
             default:                                return 4;
         }
+    }
+
+    /** Values of type 0 come only from reading tags this codec does not know (or
+        padding): they hold no value, so writing them would only make entries that
+        read back as something else. */
+    bool isWritten (const AAX_CChunkDataParser::DataValue& value)
+    {
+        return value.mDataType >= AAX_CChunkDataParser::kFloatType && value.mDataType <= AAX_CChunkDataParser::kStringType;
     }
 
     /** The bytes a value takes in the data, padding included. */
@@ -100,7 +108,8 @@ int32_t AAX_CChunkDataParser::GetChunkDataSize() const
     size_t size = 4;
 
     for (auto& value : mDataValues)
-        size += roundUp4 (value.mDataName.Length() + 3) + slotSize (value);
+        if (isWritten (value))
+            size += roundUp4 (value.mDataName.Length() + 3) + slotSize (value);
 
     return (int32_t) size;
 }
@@ -124,6 +133,9 @@ AAX_Result AAX_CChunkDataParser::GetChunkData (AAX_SPlugInChunk* chunk) const
 
         for (auto& value : mDataValues)
         {
+            if (! isWritten (value))
+                continue;
+
             const auto nameLength = value.mDataName.Length();
             const auto valueStart = roundUp4 (position + nameLength + 3);
 
@@ -176,7 +188,8 @@ bool AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
 
     const auto* data = reinterpret_cast<const uint8_t*> (chunk->fData);
 
-    if (chunk->fSize < 5 || readBigEndian (data, 4) != kChunkHeader)
+    // The header alone is a well-formed chunk: it is what an empty list writes.
+    if (chunk->fSize < 4 || readBigEndian (data, 4) != kChunkHeader)
         return false;
 
     const auto size = (size_t) chunk->fSize;
@@ -186,13 +199,18 @@ bool AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
     {
         const auto length = textLength (data, position, size, 255);
 
-        if (length < 2)
+        if (length < 0)
             return false;
 
+        // A text too short to hold a tag (zero padding is an empty one) is an entry
+        // without a value; reading goes on after it.
         DataValue entry;
-        entry.mDataName = AAX_CString (std::string (reinterpret_cast<const char*> (data + position + 2),
-                                                    (size_t) length - 2).c_str());
-        const char tag = (char) data[position];
+        const char tag = length >= 2 ? (char) data[position] : 0;
+
+        if (length > 2)
+            entry.mDataName = AAX_CString (std::string (reinterpret_cast<const char*> (data + position + 2),
+                                                        (size_t) length - 2).c_str());
+
         position = roundUp4 (position + (size_t) length + 1);
 
         const auto readNumber = [&] (int32_t type, size_t bytes, size_t slot)
