@@ -450,6 +450,10 @@ TEST (AAXEffectParameters, ChangesRelativeMovesAndCounter)
     host.effect->UpdateParameterNormalizedValue ("gain_one", 0.0, AAX_eUpdateSource_Unspecified);
     EXPECT_EQ (host.effect->changes(), before);
 
+    // The host gets back exactly the position it sent.
+    host.effect->UpdateParameterNormalizedValue ("gain_two", 0.3, AAX_eUpdateSource_Unspecified);
+    EXPECT_EQ (host.context.automation.currentValues.back(), std::make_pair (std::string ("gain_two"), 0.3));
+
     host.effect->changes() = INT_MAX;
     host.effect->UpdateParameterNormalizedValue ("gain_one", 0.5, AAX_eUpdateSource_Unspecified);
     int32_t count = 0;

@@ -461,9 +461,10 @@ void AAX_CParameter<T>::UpdateNormalizedValue (double normalizedValue)
 
     mValue.Set (real);
 
-    // The host learns the value now held, never one outside the taper's range.
+    // The host gets back the position it sent, not one recomputed through the
+    // single-precision real value, and never one outside 0..1.
     if (mAutomationDelegate != nullptr)
-        mAutomationDelegate->PostCurrentValue (Identifier(), mTaperDelegate->RealToNormalized (real));
+        mAutomationDelegate->PostCurrentValue (Identifier(), std::clamp (normalizedValue, 0.0, 1.0));
 
     mNeedNotify = false;
 }
