@@ -5,6 +5,7 @@
 */
 
 #include "TervixPresetMenu.h"
+#include "PresetXml.h"
 
 #include <cmath>
 #include <filesystem>
@@ -50,7 +51,7 @@ namespace TervixPresets
             || file.getSize() > maxPresetFileBytes)
             return {};
 
-        return VostrelZR2814AudioProcessor::parsePresetXml (file.loadFileAsString());
+        return PresetXml::parse (file.loadFileAsString());
     }
 }
 
@@ -143,7 +144,7 @@ void TervixPresetMenu::compareAndMarkPreset (VostrelZR2814AudioProcessor* proces
 
     presetXml = TervixPresets::parsePresetFile (file);
 
-    if (presetXml == nullptr || ! presetXml->getTagName().equalsIgnoreCase ("tervixPatch")
+    if (presetXml == nullptr || ! PresetXml::hasTag (*presetXml, PresetXml::rootTag)
         || presetXml->getFirstChildElement() == nullptr)
         return;
 
@@ -159,9 +160,16 @@ bool TervixPresetMenu::differsFromLiveSettings (const juce::XmlElement& preset,
 
     const auto& live = processor.programs[processor.currentProgram].values[processor.getActiveChannel()];
 
+    // The comparison takes a file's values as the file states them, not as loading
+    // applies them: a whole number is not nudged below its choice (the tolerance
+    // covers that, so both a live 0.5 and the value loading "1" gives match), and
+    // a number loading would refuse or limit (not finite, out of range) is compared
+    // as it stands, so that such a file never passes for the live settings. A live
+    // on/off value counts as on when above 0: only switching fully off marks a
+    // preset that says on.
     for (auto* section : preset.getChildIterator())
     {
-        if (! section->getTagName().equalsIgnoreCase ("Properties"))
+        if (! PresetXml::hasTag (*section, PresetXml::propertiesTag))
             continue;
 
         for (auto* element : section->getChildIterator())
@@ -169,17 +177,7 @@ bool TervixPresetMenu::differsFromLiveSettings (const juce::XmlElement& preset,
             if (element->isTextElement())
                 continue;
 
-            const auto key = element->getAttributeValue (0);
-            const ParamInfo* info = nullptr;
-
-            for (auto* candidate : processor.paramInfos)
-            {
-                if (candidate->name == key)
-                {
-                    info = candidate;
-                    break;
-                }
-            }
+            const auto* info = PresetXml::findParamInfo (processor.paramInfos, *element);
 
             if (info == nullptr || ! juce::isPositiveAndBelow ((int) info->index, (int) numParameters))
                 continue;
@@ -195,12 +193,12 @@ bool TervixPresetMenu::differsFromLiveSettings (const juce::XmlElement& preset,
 
             if (info->steps == 0)
             {
-                fileValue = element->getAllSubText().trim() == "true" ? 1.0f : 0.0f;
+                fileValue = PresetXml::readsAsOn (*element) ? 1.0f : 0.0f;
                 liveValue = stored > 0.0f ? 1.0f : 0.0f;
             }
             else
             {
-                fileValue = (float) element->getAllSubText().getDoubleValue() / (float) info->steps;
+                fileValue = PresetXml::numberIn (*element) / (float) info->steps;
                 liveValue = stored;
             }
 

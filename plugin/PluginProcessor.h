@@ -104,10 +104,6 @@ public:
     static constexpr int numPrograms = 12;
     static constexpr float silenceThreshold = 1e-15f;
 
-    /** Largest preset or state text accepted, and deepest element nesting. */
-    static constexpr int maxXmlBytes = 256 * 1024;
-    static constexpr int maxXmlDepth = 32;
-
     VostrelZR2814AudioProcessor();
     ~VostrelZR2814AudioProcessor() override;
 
@@ -167,10 +163,6 @@ public:
     /** Stores the "Value" elements from first to its last sibling in a slot side. */
     void storePresetElement (const juce::XmlElement* first, int program, int channel);
 
-    /** Parses preset or state text, refusing text over maxXmlBytes or nested deeper
-        than maxXmlDepth. */
-    static std::unique_ptr<juce::XmlElement> parsePresetXml (const juce::String& text);
-
     /** The text every preset and state names as the product. */
     static const char* const productIdentifier;
 
@@ -210,12 +202,6 @@ private:
 
     std::unique_ptr<juce::XmlElement> writePatch (PatchForm) const;
     void writeChannel (juce::XmlElement& parent, int program, int channel) const;
-    /** The index of the parameter a "Value" element names, or -1. */
-    int findParamInfo (const juce::XmlElement& valueElement) const;
-    /** Decodes a "Value" element for a parameter; false when its number is not finite. */
-    bool decodeValue (const juce::XmlElement& valueElement, const ParamInfo&, float& result) const;
-    /** Unwraps the framework's binary XML form into stateXml. */
-    void unwrapState (const void* data, int sizeInBytes);
     /** A parameter's current normalised value, with a non-finite one replaced by the
         slot's stored value. */
     float currentValueOf (int index) const;

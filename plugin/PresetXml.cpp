@@ -8,56 +8,17 @@
 // and the current program, all under the root "tervixPatch". Readers find
 // attributes by position, as the files have always been read.
 
+#include "PresetXml.h"
 #include "PluginProcessor.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
 namespace
 {
-    const char* const rootTag = "tervixPatch";
-    const char* const propertiesTag = "Properties";
-
-    bool hasTag (const juce::XmlElement& e, const char* tag)
-    {
-        return e.getTagName().equalsIgnoreCase (tag);
-    }
-
-    const juce::XmlElement* firstChildWithTag (const juce::XmlElement& parent, const char* tag)
-    {
-        for (auto* child : parent.getChildIterator())
-            if (hasTag (*child, tag))
-                return child;
-
-        return nullptr;
-    }
-
-    // Reads an integer the way the C library's atoi does (leading blanks, a sign,
-    // then digits; nothing readable gives 0), but saturates instead of overflowing.
-    int parseLeadingInt (const juce::String& text)
-    {
-        auto p = text.getCharPointer();
-        p.incrementToEndOfWhitespace();
-
-        bool negative = false;
-
-        if (*p == '-' || *p == '+')
-            negative = (p.getAndAdvance() == '-');
-
-        juce::int64 value = 0;
-
-        while (juce::CharacterFunctions::isDigit (*p))
-        {
-            value = value * 10 + (p.getAndAdvance() - '0');
-
-            if (value > std::numeric_limits<int>::max())
-                return negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
-        }
-
-        return (int) (negative ? -value : value);
-    }
-
     // True when the element nesting of a text goes deeper than maxDepth. It is a
     // conservative scan ahead of the parser, whose recursion follows the nesting.
     bool nestsDeeperThan (std::string_view s, int maxDepth)
@@ -114,19 +75,124 @@ namespace
         return false;
     }
 
-    bool isAcceptableXmlText (const char* utf8, size_t numBytes)
+    /** The text before the first NUL (the parser stops there) within numBytes, or
+        null when it is refused. */
+    std::unique_ptr<juce::XmlElement> parseChecked (const char* utf8, size_t numBytes)
     {
-        return numBytes <= (size_t) VostrelZR2814AudioProcessor::maxXmlBytes
-            && ! nestsDeeperThan ({ utf8, numBytes }, VostrelZR2814AudioProcessor::maxXmlDepth);
+        numBytes = (size_t) (std::find (utf8, utf8 + numBytes, '\0') - utf8);
+
+        if (numBytes == 0 || numBytes > PresetXml::maxTextBytes || nestsDeeperThan ({ utf8, numBytes }, PresetXml::maxDepth))
+            return {};
+
+        return juce::XmlDocument::parse (juce::String::fromUTF8 (utf8, (int) numBytes));
+    }
+
+    const juce::XmlElement* firstChildWithTag (const juce::XmlElement& parent, const char* tag)
+    {
+        for (auto* child : parent.getChildIterator())
+            if (PresetXml::hasTag (*child, tag))
+                return child;
+
+        return nullptr;
+    }
+
+    // Reads an integer the way the C library's atoi does (leading blanks, a sign,
+    // then digits; nothing readable gives 0), but saturates instead of overflowing.
+    int parseLeadingInt (const juce::String& text)
+    {
+        auto p = text.getCharPointer();
+        p.incrementToEndOfWhitespace();
+
+        bool negative = false;
+
+        if (*p == '-' || *p == '+')
+            negative = (p.getAndAdvance() == '-');
+
+        juce::int64 value = 0;
+
+        while (juce::CharacterFunctions::isDigit (*p))
+        {
+            value = value * 10 + (p.getAndAdvance() - '0');
+
+            if (value > std::numeric_limits<int>::max())
+                return negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+        }
+
+        return (int) (negative ? -value : value);
+    }
+
+    /** Decodes a "Value" element for the parameter it names as loading applies it;
+        false when it is not stored or its number is not finite. */
+    bool decodeValue (const juce::XmlElement& valueElement, const ParamInfo& info, float& result)
+    {
+        if (info.steps < 0)
+            return false;
+
+        if (info.steps == 0)
+        {
+            result = PresetXml::readsAsOn (valueElement) ? 1.0f : 0.0f;
+            return true;
+        }
+
+        const float value = normalisedFromStored (PresetXml::numberIn (valueElement), info);
+
+        if (! std::isfinite (value))
+            return false;
+
+        result = juce::jlimit (0.0f, 1.0f, value);
+        return true;
     }
 }
 
-std::unique_ptr<juce::XmlElement> VostrelZR2814AudioProcessor::parsePresetXml (const juce::String& text)
+//==============================================================================
+std::unique_ptr<juce::XmlElement> PresetXml::parse (const juce::String& text)
 {
-    if (! isAcceptableXmlText (text.toRawUTF8(), text.getNumBytesAsUTF8()))
+    const auto* utf8 = text.toRawUTF8();
+    return parseChecked (utf8, std::strlen (utf8));
+}
+
+std::unique_ptr<juce::XmlElement> PresetXml::parseState (const void* data, int sizeInBytes)
+{
+    // The framework's binary form: "VC2!", a little-endian text length, the text.
+    constexpr int headerSize = 8;
+    constexpr juce::uint32 magic = 0x21324356;
+
+    if (data == nullptr || sizeInBytes <= headerSize || juce::ByteOrder::littleEndianInt (data) != magic)
         return {};
 
-    return juce::XmlDocument::parse (text);
+    const auto* bytes = static_cast<const char*> (data);
+    const auto textLength = (int) juce::ByteOrder::littleEndianInt (bytes + 4);
+
+    if (textLength <= 0)
+        return {};
+
+    return parseChecked (bytes + headerSize, (size_t) juce::jmin (textLength, sizeInBytes - headerSize));
+}
+
+bool PresetXml::hasTag (const juce::XmlElement& e, const char* tag)
+{
+    return e.getTagName().equalsIgnoreCase (tag);
+}
+
+const ParamInfo* PresetXml::findParamInfo (const juce::OwnedArray<ParamInfo>& infos, const juce::XmlElement& valueElement)
+{
+    const auto key = valueElement.getAttributeValue (0);
+
+    for (auto* info : infos)
+        if (info->name == key)
+            return info;
+
+    return nullptr;
+}
+
+bool PresetXml::readsAsOn (const juce::XmlElement& valueElement)
+{
+    return valueElement.getAllSubText().trim() == "true";
+}
+
+float PresetXml::numberIn (const juce::XmlElement& valueElement)
+{
+    return (float) valueElement.getAllSubText().getDoubleValue();
 }
 
 //==============================================================================
@@ -140,7 +206,7 @@ void VostrelZR2814AudioProcessor::writeParameterElement (juce::XmlElement* paren
         return;
 
     const float value = programs[program].values[channel][parameterIndex];
-    auto* element = parent->createNewChildElement ("Value");
+    auto* element = parent->createNewChildElement (PresetXml::valueTag);
     element->setAttribute ("property", paramInfos[parameterIndex]->name);
     element->setAttribute ("type", steps == 0 ? "boolean" : "number");
 
@@ -158,7 +224,7 @@ void VostrelZR2814AudioProcessor::writeParameterElement (juce::XmlElement* paren
 
 void VostrelZR2814AudioProcessor::writeChannel (juce::XmlElement& parent, int program, int channel) const
 {
-    auto* element = parent.createNewChildElement ("Channel");
+    auto* element = parent.createNewChildElement (PresetXml::channelTag);
     element->setAttribute ("channel", channel);
     element->setAttribute ("presetPath", programs[program].presetPath[channel]);
 
@@ -168,11 +234,11 @@ void VostrelZR2814AudioProcessor::writeChannel (juce::XmlElement& parent, int pr
 
 std::unique_ptr<juce::XmlElement> VostrelZR2814AudioProcessor::writePatch (PatchForm form) const
 {
-    auto root = std::make_unique<juce::XmlElement> (rootTag);
+    auto root = std::make_unique<juce::XmlElement> (PresetXml::rootTag);
     root->setAttribute ("version", "1.0");
-    root->createNewChildElement ("DeviceName")->addTextElement (getName());
+    root->createNewChildElement (PresetXml::deviceNameTag)->addTextElement (getName());
 
-    auto properties = std::make_unique<juce::XmlElement> (propertiesTag);
+    auto properties = std::make_unique<juce::XmlElement> (PresetXml::propertiesTag);
     properties->setAttribute ("deviceProductID", productIdentifier);
     properties->setAttribute ("deviceVersion", VOSTREL_VERSION_STRING);
     properties->setAttribute ("presetVersion", "1.0");
@@ -190,7 +256,7 @@ std::unique_ptr<juce::XmlElement> VostrelZR2814AudioProcessor::writePatch (Patch
 
             for (int p = 0; p < numPrograms; ++p)
             {
-                auto* preset = properties->createNewChildElement ("Preset");
+                auto* preset = properties->createNewChildElement (PresetXml::presetTag);
                 preset->setAttribute ("preset", p);
                 preset->setAttribute ("activeChannel", programs[p].activeChannel);
 
@@ -217,42 +283,6 @@ std::unique_ptr<juce::XmlElement> VostrelZR2814AudioProcessor::writePreset (bool
 }
 
 //==============================================================================
-int VostrelZR2814AudioProcessor::findParamInfo (const juce::XmlElement& valueElement) const
-{
-    const auto key = valueElement.getAttributeValue (0);
-
-    for (auto* info : paramInfos)
-        if (info->name == key)
-            return info->index;
-
-    return -1;
-}
-
-bool VostrelZR2814AudioProcessor::decodeValue (const juce::XmlElement& valueElement, const ParamInfo& info,
-                                               float& result) const
-{
-    const auto text = valueElement.getAllSubText();
-
-    if (info.steps < 0)
-        return false;
-
-    if (info.steps == 0)
-    {
-        result = text.trim() == "true" ? 1.0f : 0.0f;
-        return true;
-    }
-
-    auto p = text.getCharPointer();
-    const auto stored = (float) juce::CharacterFunctions::readDoubleValue (p);
-    const float value = normalisedFromStored (stored, info);
-
-    if (! std::isfinite (value))
-        return false;
-
-    result = juce::jlimit (0.0f, 1.0f, value);
-    return true;
-}
-
 void VostrelZR2814AudioProcessor::storePresetElement (const juce::XmlElement* first, int program, int channel)
 {
     if ((unsigned) program >= (unsigned) numPrograms || (unsigned) channel >= (unsigned) numChannels)
@@ -263,22 +293,22 @@ void VostrelZR2814AudioProcessor::storePresetElement (const juce::XmlElement* fi
         if (e->isTextElement())
             continue;
 
-        const int index = findParamInfo (*e);
+        const auto* info = PresetXml::findParamInfo (paramInfos, *e);
         float value;
 
-        if (index >= 0 && decodeValue (*e, *paramInfos[index], value))
-            programs[program].values[channel][index] = value;
+        if (info != nullptr && decodeValue (*e, *info, value))
+            programs[program].values[channel][info->index] = value;
     }
 }
 
 int VostrelZR2814AudioProcessor::readPreset (const juce::XmlElement* xml, bool single)
 {
-    if (xml == nullptr || ! hasTag (*xml, rootTag))
+    if (xml == nullptr || ! PresetXml::hasTag (*xml, PresetXml::rootTag))
         return presetInvalid;
 
     if (single)
     {
-        auto* properties = firstChildWithTag (*xml, propertiesTag);
+        auto* properties = firstChildWithTag (*xml, PresetXml::propertiesTag);
 
         if (properties == nullptr)
             return presetInvalid;
@@ -296,13 +326,13 @@ int VostrelZR2814AudioProcessor::readPreset (const juce::XmlElement* xml, bool s
             if (e->isTextElement())
                 continue;
 
-            const int index = findParamInfo (*e);
+            const auto* info = PresetXml::findParamInfo (paramInfos, *e);
             float value;
 
-            if (index >= 0 && decodeValue (*e, *paramInfos[index], value))
+            if (info != nullptr && decodeValue (*e, *info, value))
             {
-                parameters[index]->setValue (value);
-                parameters[index]->sendValueChangedMessageToListeners (value);
+                parameters[info->index]->setValue (value);
+                parameters[info->index]->sendValueChangedMessageToListeners (value);
             }
         }
 
@@ -318,7 +348,7 @@ int VostrelZR2814AudioProcessor::readPreset (const juce::XmlElement* xml, bool s
 
     for (auto* properties : xml->getChildIterator())
     {
-        if (! hasTag (*properties, propertiesTag))
+        if (! PresetXml::hasTag (*properties, PresetXml::propertiesTag))
             continue;
 
         const int activePreset = parseLeadingInt (properties->getAttributeValue (3));
@@ -368,26 +398,6 @@ int VostrelZR2814AudioProcessor::readPreset (const juce::XmlElement* xml, bool s
 }
 
 //==============================================================================
-void VostrelZR2814AudioProcessor::unwrapState (const void* data, int sizeInBytes)
-{
-    stateXml.reset();
-
-    // The framework's binary form: "VC2!", a little-endian text length, the text.
-    constexpr int headerSize = 8;
-
-    if (data == nullptr || sizeInBytes <= headerSize)
-        return;
-
-    const auto* bytes = static_cast<const char*> (data);
-    const auto textLength = juce::jmin ((juce::int64) juce::ByteOrder::littleEndianInt (bytes + 4),
-                                        (juce::int64) sizeInBytes - headerSize);
-
-    if (textLength <= 0 || ! isAcceptableXmlText (bytes + headerSize, (size_t) textLength))
-        return;
-
-    stateXml = getXmlFromBinary (data, sizeInBytes);
-}
-
 void VostrelZR2814AudioProcessor::getStateInformation (juce::MemoryBlock& destData)
 {
     copyXmlToBinary (*writePatch (PatchForm::bank), destData);
@@ -395,7 +405,7 @@ void VostrelZR2814AudioProcessor::getStateInformation (juce::MemoryBlock& destDa
 
 void VostrelZR2814AudioProcessor::setStateInformation (const void* data, int sizeInBytes)
 {
-    unwrapState (data, sizeInBytes);
+    stateXml = PresetXml::parseState (data, sizeInBytes);
 
     if (stateXml != nullptr)
         readPreset (stateXml.get(), false);
@@ -408,16 +418,16 @@ void VostrelZR2814AudioProcessor::getCurrentProgramStateInformation (juce::Memor
 
 void VostrelZR2814AudioProcessor::setCurrentProgramStateInformation (const void* data, int sizeInBytes)
 {
-    unwrapState (data, sizeInBytes);
+    stateXml = PresetXml::parseState (data, sizeInBytes);
 
-    if (stateXml == nullptr || ! hasTag (*stateXml, rootTag))
+    if (stateXml == nullptr || ! PresetXml::hasTag (*stateXml, PresetXml::rootTag))
         return;
 
     auto& slot = programs[currentProgram];
 
     for (auto* properties : stateXml->getChildIterator())
     {
-        if (! hasTag (*properties, propertiesTag))
+        if (! PresetXml::hasTag (*properties, PresetXml::propertiesTag))
             continue;
 
         slot.activeChannel = validChannel (parseLeadingInt (properties->getAttributeValue (3)));

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "PresetXml.h"
 #include "ProcessorTestHelpers.h"
 
 using namespace vostrel::test;
@@ -21,7 +22,7 @@ namespace
 
     std::unique_ptr<juce::XmlElement> parse (const juce::String& text)
     {
-        return VostrelZR2814AudioProcessor::parsePresetXml (text);
+        return PresetXml::parse (text);
     }
 
     /** A single preset whose "Properties" holds the given Value elements. */
@@ -376,3 +377,4 @@ TEST (PresetXml, OversizedOrDeeplyNestedInputIsRefused)
     p.setStateInformation (nullptr, 100);
     EXPECT_EQ (stateOf (p), before);
 }
+

@@ -1,0 +1,55 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <memory>
+
+struct ParamInfo;
+
+/** The vocabulary of the preset files and the host state, all under the root
+    "tervixPatch", and the one door through which their text is parsed. Preset
+    files and host sessions come from anywhere, so no text reaches the XML parser
+    before it has been checked. */
+namespace PresetXml
+{
+    constexpr const char* rootTag = "tervixPatch";
+    constexpr const char* deviceNameTag = "DeviceName";
+    constexpr const char* propertiesTag = "Properties";
+    constexpr const char* presetTag = "Preset";
+    constexpr const char* channelTag = "Channel";
+    constexpr const char* valueTag = "Value";
+
+    /** Largest text accepted, and deepest element nesting. */
+    constexpr size_t maxTextBytes = 256 * 1024;
+    constexpr int maxDepth = 32;
+
+    /** Parses preset or bank text, refusing text over maxTextBytes or nested
+        deeper than maxDepth. */
+    std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
+
+    /** Parses host state in the framework's binary form ("VC2!", a little-endian
+        text length, the text) by the same rules; null for anything else. */
+    std::unique_ptr<juce::XmlElement> parseState (const void* data, int sizeInBytes);
+
+    /** Tag comparison as the readers make it: ignoring case, without the
+        framework's assertion on a case difference. */
+    bool hasTag (const juce::XmlElement&, const char* tag);
+
+    /** The parameter a "Value" element names by its first attribute (exactly, case
+        included), or null. */
+    const ParamInfo* findParamInfo (const juce::OwnedArray<ParamInfo>& infos, const juce::XmlElement& valueElement);
+
+    /** Whether an on/off "Value" element reads as on: its text, trimmed, is "true". */
+    bool readsAsOn (const juce::XmlElement& valueElement);
+
+    /** The number a "Value" element holds, read as the files have always been
+        read: leading blanks skipped, reading stops where the number does, nothing
+        readable gives 0. */
+    float numberIn (const juce::XmlElement& valueElement);
+}
