@@ -19,61 +19,321 @@
 
 namespace
 {
-    // True when the element nesting of a text goes deeper than maxDepth. It is a
-    // conservative scan ahead of the parser, whose recursion follows the nesting.
-    bool nestsDeeperThan (std::string_view s, int maxDepth)
+    /** Checks text against the part of XML that preset files and host states use,
+        before the framework's parser sees it. That parser expands entities of a
+        document type declaration without limit or end, loops for ever on a
+        processing instruction followed by text inside an element, reads past the
+        end of a cut character reference or of invalid UTF-8, and recurses once
+        per nesting level; none of these can reach it through this check. */
+    class SubsetChecker
     {
-        int depth = 0;
-        size_t i = 0;
-
-        auto skipPast = [&] (std::string_view terminator)
+    public:
+        SubsetChecker (const char* utf8, size_t numBytes)
+            : p (reinterpret_cast<const unsigned char*> (utf8)), end (p + numBytes)
         {
-            const auto end = s.find (terminator, i);
-            i = end == std::string_view::npos ? s.size() : end + terminator.size();
-        };
+        }
 
-        while ((i = s.find ('<', i)) != std::string_view::npos)
+        bool accepts()
         {
-            const auto rest = s.substr (i);
+            if (! isValidUtf8())
+                return false;
 
-            if (rest.substr (0, 4) == "<!--")                   { skipPast ("-->"); continue; }
-            if (rest.substr (0, 9) == "<![CDATA[")              { skipPast ("]]>"); continue; }
-            if (rest.substr (0, 2) == "<?")                     { skipPast ("?>"); continue; }
-            if (rest.substr (0, 2) == "<!")                     { skipPast (">"); continue; }
-            if (rest.substr (0, 2) == "</")                     { --depth; skipPast (">"); continue; }
+            skipWhitespace();
 
-            size_t j = i + 1;
-            char quote = 0;
+            if (lookingAt ("<?xml") && (isWhitespace (at (5)) || at (5) == '?') && ! skipSection ("<?", "?>"))
+                return false;
 
-            for (; j < s.size(); ++j)
+            if (! skipMiscellany() || ! startTag())
+                return false;
+
+            while (depth > 0)
             {
-                const char c = s[j];
+                if (p == end)
+                    return false;
 
-                if (quote != 0)
+                bool ok = true;
+
+                if (lookingAt ("</"))                ok = endTag();
+                else if (lookingAt ("<!--"))         ok = skipSection ("<!--", "-->");
+                else if (lookingAt ("<![CDATA["))    ok = skipSection ("<![CDATA[", "]]>");
+                else if (*p == '<')                  ok = startTag();
+                else if (*p == '&')                  ok = reference();
+                else                                 ++p;
+
+                if (! ok)
+                    return false;
+            }
+
+            return skipMiscellany() && p == end;
+        }
+
+    private:
+        /** The byte at an offset from the current position, or 0 past the end. */
+        unsigned char at (size_t offset) const noexcept
+        {
+            return offset < (size_t) (end - p) ? p[offset] : 0;
+        }
+
+        bool lookingAt (std::string_view s) const noexcept
+        {
+            return (size_t) (end - p) >= s.size() && std::memcmp (p, s.data(), s.size()) == 0;
+        }
+
+        /** ASCII text, compared with the letters of the text in either case. */
+        bool lookingAtIgnoringCase (std::string_view lowerCase) const noexcept
+        {
+            if ((size_t) (end - p) < lowerCase.size())
+                return false;
+
+            for (size_t i = 0; i < lowerCase.size(); ++i)
+            {
+                const auto c = p[i];
+
+                if ((c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) != (unsigned char) lowerCase[i])
+                    return false;
+            }
+
+            return true;
+        }
+
+        static bool isWhitespace (unsigned char c) noexcept
+        {
+            return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+        }
+
+        /** The framework's identifier characters, ASCII only. */
+        static bool isNameChar (unsigned char c) noexcept
+        {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
+                || c == '_' || c == '-' || c == ':' || c == '.';
+        }
+
+        void skipWhitespace() noexcept
+        {
+            while (p < end && isWhitespace (*p))
+                ++p;
+        }
+
+        /** Skips a section from its opener (at the current position) to the first
+            terminator after the opener, as the parser does. */
+        bool skipSection (std::string_view opener, std::string_view terminator) noexcept
+        {
+            const std::string_view rest (reinterpret_cast<const char*> (p), (size_t) (end - p));
+            const auto found = rest.find (terminator, opener.size());
+
+            if (found == std::string_view::npos)
+                return false;
+
+            p += found + terminator.size();
+            return true;
+        }
+
+        /** Whitespace and comments, as may stand before and after the root. */
+        bool skipMiscellany() noexcept
+        {
+            for (;;)
+            {
+                skipWhitespace();
+
+                if (! lookingAt ("<!--"))
+                    return true;
+
+                if (! skipSection ("<!--", "-->"))
+                    return false;
+            }
+        }
+
+        std::string_view name() noexcept
+        {
+            const auto* start = p;
+
+            while (p < end && isNameChar (*p))
+                ++p;
+
+            return { reinterpret_cast<const char*> (start), (size_t) (p - start) };
+        }
+
+        bool startTag() noexcept
+        {
+            ++p;
+            const auto tag = name();
+
+            if (tag.empty())
+                return false;
+
+            for (;;)
+            {
+                skipWhitespace();
+
+                if (lookingAt ("/>"))
                 {
-                    if (c == quote)
-                        quote = 0;
+                    p += 2;
+                    return true;
                 }
-                else if (c == '"' || c == '\'')
+
+                if (at (0) == '>')
                 {
-                    quote = c;
+                    ++p;
+
+                    if (depth == PresetXml::maxDepth)
+                        return false;
+
+                    openTags[depth++] = tag;
+                    return true;
                 }
-                else if (c == '>')
+
+                if (name().empty())
+                    return false;
+
+                skipWhitespace();
+
+                if (at (0) != '=')
+                    return false;
+
+                ++p;
+                skipWhitespace();
+
+                if (! quotedValue())
+                    return false;
+            }
+        }
+
+        bool quotedValue() noexcept
+        {
+            const auto quote = at (0);
+
+            if (quote != '"' && quote != '\'')
+                return false;
+
+            ++p;
+
+            while (p < end && *p != quote)
+            {
+                if (*p != '&')
+                    ++p;
+                else if (! reference())
+                    return false;
+            }
+
+            if (p == end)
+                return false;
+
+            ++p;
+            return true;
+        }
+
+        bool endTag() noexcept
+        {
+            p += 2;
+
+            if (name() != openTags[depth - 1])
+                return false;
+
+            skipWhitespace();
+
+            if (at (0) != '>')
+                return false;
+
+            ++p;
+            --depth;
+            return true;
+        }
+
+        /** One of the five predefined entities (the parser takes them in any case)
+            or a complete character reference to a character, within the digit
+            counts the parser reads. */
+        bool reference() noexcept
+        {
+            ++p;
+
+            for (std::string_view entity : { "amp;", "lt;", "gt;", "quot;", "apos;" })
+            {
+                if (lookingAtIgnoringCase (entity))
                 {
-                    break;
+                    p += entity.size();
+                    return true;
                 }
             }
 
-            const bool selfClosing = j < s.size() && s[j - 1] == '/';
+            if (at (0) != '#')
+                return false;
 
-            if (! selfClosing && ++depth > maxDepth)
-                return true;
+            ++p;
+            const bool hex = at (0) == 'x' || at (0) == 'X';
 
-            i = j + 1;
+            if (hex)
+                ++p;
+
+            const int base = hex ? 16 : 10;
+            const int maxDigits = hex ? 8 : 12;
+            juce::uint64 code = 0;
+            int digits = 0;
+
+            for (;;)
+            {
+                const int digit = juce::CharacterFunctions::getHexDigitValue (at (0));
+
+                if (digit < 0 || digit >= base)
+                    break;
+
+                if (++digits > maxDigits)
+                    return false;
+
+                code = code * (juce::uint64) base + (juce::uint64) digit;
+                ++p;
+            }
+
+            if (digits == 0 || at (0) != ';' || code == 0 || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+                return false;
+
+            ++p;
+            return true;
         }
 
-        return false;
-    }
+        /** Well-formed UTF-8 without NUL: shortest forms only, no surrogates,
+            nothing above U+10FFFF. */
+        bool isValidUtf8() const noexcept
+        {
+            for (auto* q = p; q < end;)
+            {
+                const auto c = *q++;
+
+                if (c == 0)
+                    return false;
+
+                if (c < 0x80)
+                    continue;
+
+                int extra;
+                unsigned char low = 0x80, high = 0xbf;
+
+                if (c >= 0xc2 && c <= 0xdf)       extra = 1;
+                else if (c == 0xe0)               { extra = 2; low = 0xa0; }
+                else if (c == 0xed)               { extra = 2; high = 0x9f; }
+                else if (c >= 0xe1 && c <= 0xef)  extra = 2;
+                else if (c == 0xf0)               { extra = 3; low = 0x90; }
+                else if (c == 0xf4)               { extra = 3; high = 0x8f; }
+                else if (c >= 0xf1 && c <= 0xf3)  extra = 3;
+                else                              return false;
+
+                if (end - q < extra || *q < low || *q > high)
+                    return false;
+
+                for (int i = 1; i < extra; ++i)
+                    if ((q[i] & 0xc0) != 0x80)
+                        return false;
+
+                q += extra;
+            }
+
+            return true;
+        }
+
+        const unsigned char* p;
+        const unsigned char* const end;
+        int depth = 0;
+        std::string_view openTags[PresetXml::maxDepth];
+    };
 
     /** The text before the first NUL (the parser stops there) within numBytes, or
         null when it is refused. */
@@ -81,7 +341,7 @@ namespace
     {
         numBytes = (size_t) (std::find (utf8, utf8 + numBytes, '\0') - utf8);
 
-        if (numBytes == 0 || numBytes > PresetXml::maxTextBytes || nestsDeeperThan ({ utf8, numBytes }, PresetXml::maxDepth))
+        if (numBytes == 0 || numBytes > PresetXml::maxTextBytes || ! SubsetChecker (utf8, numBytes).accepts())
             return {};
 
         return juce::XmlDocument::parse (juce::String::fromUTF8 (utf8, (int) numBytes));

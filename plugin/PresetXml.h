@@ -29,8 +29,10 @@ namespace PresetXml
     constexpr size_t maxTextBytes = 256 * 1024;
     constexpr int maxDepth = 32;
 
-    /** Parses preset or bank text, refusing text over maxTextBytes or nested
-        deeper than maxDepth. */
+    /** Parses preset or bank text. Null unless the text is UTF-8 XML made only of
+        what these files use (an XML declaration at the start, elements, quoted
+        attributes, text, comments, CDATA, the five predefined entities and complete
+        character references), within maxTextBytes and maxDepth, and well formed. */
     std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
     /** Parses host state in the framework's binary form ("VC2!", a little-endian

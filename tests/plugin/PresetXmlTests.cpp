@@ -45,6 +45,18 @@ namespace
         return block;
     }
 
+    /** Text bytes in the framework's binary state form, as a host hands them back. */
+    juce::MemoryBlock wrapBytes (const std::string& text)
+    {
+        juce::MemoryBlock block;
+        block.append ("VC2!", 4);
+        const auto length = (juce::uint32) text.size();
+        block.append (&length, 4);
+        block.append (text.data(), text.size());
+        block.append ("", 1);
+        return block;
+    }
+
     juce::MemoryBlock wrap (const juce::String& xmlText)
     {
         juce::MemoryBlock block;
@@ -378,3 +390,73 @@ TEST (PresetXml, OversizedOrDeeplyNestedInputIsRefused)
     EXPECT_EQ (stateOf (p), before);
 }
 
+TEST (PresetXml, HostileTextIsRefusedAndChangesNothing)
+{
+    auto repeated = [] (const std::string& s, int n)
+    {
+        std::string r;
+
+        for (int i = 0; i < n; ++i)
+            r += s;
+
+        return r;
+    };
+
+    struct Case { const char* what; std::string text; bool accepted; };
+
+    const Case cases[] = {
+        { "recursive entity", "<!DOCTYPE r [<!ENTITY a \"x&a;\">]><tervixPatch>&a;</tervixPatch>", false },
+        { "entity unknown without a DTD", "<tervixPatch>&a;</tervixPatch>", false },
+        { "instruction, then text", "<tervixPatch><?a?>x</tervixPatch>", false },
+        { "document type inside an element", "<tervixPatch><!DOCTYPE a>x</tervixPatch>", false },
+        { "cut hex reference", "<a>&#x", false },
+        { "cut reference in an attribute", "<a b=\"&#12", false },
+        { "reference to NUL", "<a>&#0;</a>", false },
+        { "reference beyond Unicode", "<a>&#x110000;</a>", false },
+        { "reference to a surrogate", "<a>&#xD800;</a>", false },
+        { "more digits than the parser reads", "<a>&#x0000000041;</a>", false },
+        { "UTF-8 cut at the end", "<tervixPatch>\xf0", false },
+        { "overlong UTF-8", "<a>\xc0\xaf</a>", false },
+        { "UTF-8 surrogate", "<a b=\"\xed\xa0\x80\"/>", false },
+        { "unquoted attribute, then deep nesting",
+          "<tervixPatch><a b=x\"" + repeated ("<c>", 26000) + repeated ("</c>", 26000) + "</a></tervixPatch>", false },
+        { "unclosed comment", "<a><!-- x</a>", false },
+        { "end tag of another element", "<a><b></a></b>", false },
+        { "second root", "<a/><b/>", false },
+        { "text before the root", "x<a/>", false },
+        { "declaration only", "<?xml version=\"1.0\"?>", false },
+        { "empty", "", false },
+        { "everything a file may hold",
+          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<tervixPatch a='1' b=\"&amp;&LT;&#233;&#x1F600;\">"
+          "<!-- note --><![CDATA[<x>]]>text &gt; Gr\xc3\xbc\xc3\x9f""e<e/></tervixPatch>\r\n<!-- end -->", true },
+        { "leading blanks", "  <tervixPatch/>", true },
+    };
+
+    VostrelZR2814AudioProcessor p;
+    p.prepareToPlay (44100.0, 512);
+    p.setParameterFromIndex (paramLevel, 0.4f);
+    const auto before = stateOf (p);
+
+    for (const auto& c : cases)
+    {
+        const auto text = juce::String::fromUTF8 (c.text.data(), (int) c.text.size());
+        const auto parsed = parse (text);
+        EXPECT_EQ (parsed != nullptr, c.accepted) << c.what;
+
+        // What is accepted reads exactly as the framework's parser reads it.
+        if (parsed != nullptr)
+        {
+            EXPECT_TRUE (parsed->isEquivalentTo (juce::parseXML (text).get(), false)) << c.what;
+        }
+
+        const auto state = wrapBytes (c.text);
+        EXPECT_EQ (PresetXml::parseState (state.getData(), (int) state.getSize()) != nullptr, c.accepted) << c.what;
+
+        if (! c.accepted)
+        {
+            p.setStateInformation (state.getData(), (int) state.getSize());
+            p.setCurrentProgramStateInformation (state.getData(), (int) state.getSize());
+            EXPECT_EQ (stateOf (p), before) << c.what;
+        }
+    }
+}
