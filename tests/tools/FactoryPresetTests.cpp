@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "PluginProcessor.h"
+#include "PresetXml.h"
 #include "TestSupport.h"
 
 namespace
@@ -56,7 +57,7 @@ TEST (FactoryPresets, EveryFileLoadsAndRewritesIdentically)
         const auto file = shippedFolder.getChildFile (path);
         VostrelZR2814AudioProcessor processor;
 
-        const auto xml = VostrelZR2814AudioProcessor::parsePresetXml (file.loadFileAsString());
+        const auto xml = PresetXml::parse (file.loadFileAsString());
         EXPECT_EQ (processor.readPreset (xml.get(), true), presetLoaded);
         EXPECT_TRUE (presetBytes (processor) == bytesOf (file)) << regenerate;
 
@@ -79,7 +80,7 @@ TEST (FactoryPresets, InitIsTheDefaultsAndFlatIsZeroDecibels)
             << folder << regenerate;
 
     VostrelZR2814AudioProcessor processor;
-    const auto flat = VostrelZR2814AudioProcessor::parsePresetXml (
+    const auto flat = PresetXml::parse (
         shippedFolder.getChildFile ("Ver.1.0.0/Flat.tzrp").loadFileAsString());
     ASSERT_EQ (processor.readPreset (flat.get(), true), presetLoaded);
     EXPECT_TRUE (processor.onBypassParam->get());
