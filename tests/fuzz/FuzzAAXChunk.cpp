@@ -7,22 +7,18 @@
 // The data of a "Complete Controls State" chunk: read by the chunk parser, written
 // again and re-read, and restored into an effect with the plug-in's parameters.
 
+#include "FuzzTarget.h"
+
 #include "AAX_CEffectParameters.h"
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 
-#include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace
 {
-    void require (bool condition)
-    {
-        if (! condition)
-            std::abort();
-    }
+    using vostrel::fuzz::require;
 
     /** The plug-in's parameters as the framework's client adds them, so that the
         plug-in's own chunks in the corpus apply. */

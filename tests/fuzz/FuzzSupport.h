@@ -6,11 +6,11 @@
 
 #pragma once
 
+#include "FuzzTarget.h"
 #include "PluginProcessor.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 namespace vostrel::fuzz
@@ -26,13 +26,6 @@ namespace vostrel::fuzz
 
         static PreparedProcessor instance;
         return instance;
-    }
-
-    /** Stops the run (so that libFuzzer keeps the input) unless the condition holds. */
-    inline void require (bool condition)
-    {
-        if (! condition)
-            std::abort();
     }
 
     /** What any input may do to the processor: every slot stays a valid one. */
