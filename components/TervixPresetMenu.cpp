@@ -51,7 +51,12 @@ namespace TervixPresets
             || file.getSize() > maxPresetFileBytes)
             return {};
 
-        return PresetXml::parse (file.loadFileAsString());
+        juce::MemoryBlock data;
+
+        if (! file.loadFileAsData (data))
+            return {};
+
+        return PresetXml::parseFileData (data.getData(), data.getSize());
     }
 }
 

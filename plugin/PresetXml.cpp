@@ -411,6 +411,20 @@ std::unique_ptr<juce::XmlElement> PresetXml::parse (const juce::String& text)
     return parseChecked (utf8, std::strlen (utf8));
 }
 
+std::unique_ptr<juce::XmlElement> PresetXml::parseFileData (const void* data, size_t numBytes)
+{
+    // Every encoding read here takes at least one byte of text for two of the
+    // file, so a larger file could only give text over the limit.
+    if (data == nullptr || numBytes > 2 * maxTextBytes)
+        return {};
+
+    // The framework's decoder looks at the byte after a file that holds nothing
+    // but a byte-order mark: it gets a copy that ends in a zero.
+    juce::MemoryBlock terminated (data, numBytes);
+    terminated.append ("", 1);
+    return parse (juce::String::createStringFromData (terminated.getData(), (int) numBytes));
+}
+
 std::unique_ptr<juce::XmlElement> PresetXml::parseState (const void* data, int sizeInBytes)
 {
     // The framework's binary form: "VC2!", a little-endian text length, the text.

@@ -35,6 +35,10 @@ namespace PresetXml
         character references), within maxTextBytes and maxDepth, and well formed. */
     std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
+    /** Parses the bytes of a preset file, decoded as such files have always been
+        read (a byte-order mark, UTF-16, else UTF-8, else Windows-1252). */
+    std::unique_ptr<juce::XmlElement> parseFileData (const void* data, size_t numBytes);
+
     /** Parses host state in the framework's binary form ("VC2!", a little-endian
         text length, the text) by the same rules; null for anything else. */
     std::unique_ptr<juce::XmlElement> parseState (const void* data, int sizeInBytes);

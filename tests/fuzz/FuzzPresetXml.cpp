@@ -14,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
     auto& p = vostrel::fuzz::processor();
-    const auto xml = PresetXml::parse (juce::String::createStringFromData (data, (int) size));
+    const auto xml = PresetXml::parseFileData (data, size);
     const int result = p.readPreset (xml.get(), VOSTREL_FUZZ_SINGLE_PRESET != 0);
 
     vostrel::fuzz::require (xml != nullptr || result == presetInvalid);

@@ -460,3 +460,37 @@ TEST (PresetXml, HostileTextIsRefusedAndChangesNothing)
         }
     }
 }
+
+TEST (PresetXml, FileBytesDecodeAsBefore)
+{
+    const std::string preset = presetWith (value ("level", "0.25") + "<Note>cafe</Note>").toStdString();
+    auto windows1252 = preset;
+    windows1252.replace (windows1252.find ("cafe"), 4, "caf\xe9");
+    juce::MemoryOutputStream utf16;
+    utf16.writeShort ((short) 0xfeff);
+
+    for (auto c : preset)
+        utf16.writeShort ((short) c);
+
+    const auto utf16Bytes = std::string (static_cast<const char*> (utf16.getData()), utf16.getDataSize());
+
+    struct Case { const char* what; std::string bytes; bool loads; };
+
+    const Case cases[] = {
+        { "UTF-8", preset, true },
+        { "UTF-8 with a byte-order mark", "\xef\xbb\xbf" + preset, true },
+        { "UTF-16 with a byte-order mark", utf16Bytes, true },
+        { "Windows-1252 text", windows1252, true },
+        { "nothing but a byte-order mark", "\xef\xbb\xbf", false },
+    };
+
+    for (const auto& c : cases)
+    {
+        // Exactly the file's bytes, so that a read past them is caught.
+        std::vector<char> bytes (c.bytes.begin(), c.bytes.end());
+        VostrelZR2814AudioProcessor p;
+        const auto xml = PresetXml::parseFileData (bytes.data(), bytes.size());
+        EXPECT_EQ (p.readPreset (xml.get(), true), c.loads ? presetLoaded : presetInvalid) << c.what;
+        EXPECT_FLOAT_EQ (p.levelParam->get(), c.loads ? 0.25f : 0.0f) << c.what;
+    }
+}
