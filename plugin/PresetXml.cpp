@@ -335,8 +335,8 @@ namespace
         std::string_view openTags[PresetXml::maxDepth];
     };
 
-    /** The text before the first NUL (the parser stops there) within numBytes, or
-        null when it is refused. */
+    /** Parses the text up to the first NUL within numBytes (where the parser would
+        stop anyway); null when the check refuses it. */
     std::unique_ptr<juce::XmlElement> parseChecked (const char* utf8, size_t numBytes)
     {
         numBytes = (size_t) (std::find (utf8, utf8 + numBytes, '\0') - utf8);
