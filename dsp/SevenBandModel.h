@@ -82,8 +82,8 @@ public:
 
     /** The band frequencies of this model, bands 1 to 7. */
     const float* getBandFrequencies() const noexcept { return table.bandFrequencies; }
-    /** The section of band 1 to 7. */
-    BiquadPeakEQ& getBand (int band) noexcept { return band < 7 ? peakFilters[band - 1] : shelfFilter; }
+    /** The section of band 1 to 7; a band outside that range gives the nearest one. */
+    BiquadPeakEQ& getBand (int band) noexcept;
 
     /** The current state of the on/off crossfade. */
     int getOnBypassState() const noexcept { return onBypassState; }
