@@ -174,13 +174,7 @@ int VostrelZR2814AudioProcessor::getActiveChannel() const noexcept
 
 SevenBandModel* VostrelZR2814AudioProcessor::getModel (int type) noexcept
 {
-    switch (type)
-    {
-        case typeGuitar: return &zavoQT7;
-        case typeBass:   return &zavoQT7B;
-        case typeWide:   return &zavoQTB7;
-        default:         return nullptr;
-    }
+    return (unsigned) type < std::size (models) ? models[type] : nullptr;
 }
 
 void VostrelZR2814AudioProcessor::setCurrentProgram (int index)
@@ -298,8 +292,6 @@ void VostrelZR2814AudioProcessor::forceCalcParams (bool all)
     typeSwitching = false;
     switchFade = switchStep = 0.0f;
 
-    SevenBandModel* const models[] = { &zavoQT7, &zavoQT7B, &zavoQTB7 };
-
     for (auto* model : models)
     {
         if (all || model == getModel (type))
@@ -333,6 +325,11 @@ void VostrelZR2814AudioProcessor::growWorkBuffers (int numSamples)
         buffer->allocate ((size_t) numSamples, true);
     }
 
+    // Every model grows now, also those not running: one switched in later must
+    // not allocate on the audio thread for a block no longer than any before.
+    for (auto* model : models)
+        model->setExpectedSampleFrame (numSamples, true);
+
     maxPreparedBlockSize = numSamples;
 }
 
@@ -351,8 +348,6 @@ void VostrelZR2814AudioProcessor::prepareToPlay (double sampleRate, int samplesP
     crossfadeLength = rampLengthForSampleRate (sampleRate);
     wetRampCount = crossfadeLength;
     crossfadeStep = 1.0f / (float) crossfadeLength;
-
-    SevenBandModel* const models[] = { &zavoQT7, &zavoQT7B, &zavoQTB7 };
 
     for (auto* model : models)
         model->setSampleRate ((float) sampleRate);

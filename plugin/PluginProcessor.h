@@ -231,6 +231,8 @@ private:
     ZavoQT7 zavoQT7;
     ZavoQT7B zavoQT7B;
     ZavoQTB7 zavoQTB7;
+    /** The three models in EqualizerType order. */
+    SevenBandModel* const models[3] { &zavoQT7, &zavoQT7B, &zavoQTB7 };
 
     // The audio path's state. Everything below belongs to the audio thread while
     // processing runs; other threads write it only while processing is suspended

@@ -92,3 +92,31 @@ TEST (Allocation, NoneWhileProcessingUnlessABlockGrows)
     EXPECT_EQ (allocationsDuring (p, block), 0);
    #endif
 }
+
+TEST (Allocation, NoneWhenAModelIdleDuringALongBlockIsSwitchedIn)
+{
+   #if ! VOSTREL_COUNT_ALLOCATIONS
+    GTEST_SKIP() << "the sanitizers own the allocator";
+   #else
+    using namespace vostrel::test;
+
+    VostrelZR2814AudioProcessor p;
+    prepareNeutral (p, 44100.0, 256);
+
+    // Only "Guitar" runs while the host first uses a long block.
+    auto longBlock = sineBlock (2, 4096, 44100.0);
+    EXPECT_GT (allocationsDuring (p, longBlock), 0);
+
+    // Every model and every switch between them, each on long and short blocks,
+    // with the power fading on top.
+    auto shortBlock = sineBlock (2, 300, 44100.0);
+
+    for (float type : { 0.5f, 1.0f, 0.0f, 1.0f, 0.5f })
+    {
+        setParameter (p, paramEqualizerType, type);
+        setParameter (p, paramOnBypass, type < 0.75f ? 1.0f : 0.0f);
+        EXPECT_EQ (allocationsDuring (p, longBlock), 0) << type;
+        EXPECT_EQ (allocationsDuring (p, shortBlock), 0) << type;
+    }
+   #endif
+}
