@@ -7,6 +7,7 @@
 #include "PluginProcessor.h"
 
 #include <cmath>
+#include <optional>
 
 namespace
 {
@@ -226,14 +227,19 @@ void VostrelZR2814AudioProcessor::parameterValueChanged (int parameterIndex, flo
     setParameterFromIndex (parameterIndex, newValue);
 }
 
-float VostrelZR2814AudioProcessor::currentValueOf (int index) const
+std::optional<float> VostrelZR2814AudioProcessor::parameterValue (int index) const noexcept
 {
     const float value = getParameters()[index]->getValue();
 
     if (! std::isfinite (value))
-        return programs[currentProgram].values[getActiveChannel()][index];
+        return std::nullopt;
 
     return juce::jlimit (0.0f, 1.0f, value);
+}
+
+float VostrelZR2814AudioProcessor::currentValueOf (int index) const
+{
+    return parameterValue (index).value_or (programs[currentProgram].values[getActiveChannel()][index]);
 }
 
 void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
@@ -251,32 +257,10 @@ void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
         return;
     }
 
+    // Nothing reaches the models from here: the audio thread follows the parameters
+    // at the start of its next block, so that no model is written by two threads.
     stored = juce::jlimit (0.0f, 1.0f, value);
     parametersChanged = true;
-
-    if (index >= paramFreqLevel1)
-    {
-        const float v = currentValueOf (index);
-        zavoQT7.setParameter (index - 1, v);
-        zavoQT7B.setParameter (index - 1, v);
-        zavoQTB7.setParameter (index - 1, v);
-    }
-
-    if (! modelsInSync)
-        return;
-
-    if (index == paramEqualizerType)
-    {
-        if (prepared)
-            requestedType = equalizerTypeParam->getIndex();
-    }
-    else if (index >= paramFreqLevel1)
-    {
-        // The requested model is the selected one, or will be from the next block on,
-        // when the audio thread recalculates it as a whole anyway.
-        if (auto* model = getModel (requestedType))
-            model->calcParameter (index - 1);
-    }
 }
 
 void VostrelZR2814AudioProcessor::forceCalcParams (bool all)
@@ -288,7 +272,6 @@ void VostrelZR2814AudioProcessor::forceCalcParams (bool all)
 
     const int type = equalizerTypeParam->getIndex();
     currentType = selectedType = type;
-    requestedType = type;
     typeSwitching = false;
     switchFade = switchStep = 0.0f;
 
@@ -362,9 +345,40 @@ void VostrelZR2814AudioProcessor::prepareToPlay (double sampleRate, int samplesP
     prepared = true;
 }
 
+void VostrelZR2814AudioProcessor::followParameters()
+{
+    // Within a bulk load the values wait for the load's own recalculation.
+    if (! modelsInSync)
+        return;
+
+    for (int index = paramFreqLevel1; index <= paramLevel; ++index)
+    {
+        const int modelIndex = index - 1;
+        const auto value = parameterValue (index);
+
+        // All three models hold the same values, so one tells whether this changed.
+        // A non-finite value is being put back by the parameter's own thread.
+        if (! value.has_value() || *value == zavoQT7.getParameter (modelIndex))
+            continue;
+
+        for (auto* model : models)
+            model->setParameter (modelIndex, *value);
+
+        // The models that may be heard ramp to the new value; the other one takes
+        // it at once when it is switched in.
+        if (auto* model = getModel (currentType))
+            model->calcParameter (modelIndex);
+
+        if (auto* model = typeSwitching ? getModel (selectedType) : nullptr)
+            model->calcParameter (modelIndex);
+    }
+
+    followTypeRequest();
+}
+
 void VostrelZR2814AudioProcessor::followTypeRequest()
 {
-    const int wanted = requestedType.load();
+    const int wanted = equalizerTypeParam->getIndex();
 
     if (wanted == selectedType)
         return;
@@ -499,7 +513,7 @@ void VostrelZR2814AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer
         juce::FloatVectorOperations::copy (right, left, n);
 
     effectOn = onBypassParam->get();
-    followTypeRequest();
+    followParameters();
 
     if (! effectOn && wetGain < silenceThreshold)
     {
