@@ -241,12 +241,44 @@ private:
         slot's stored value. */
     float currentValueOf (int index) const;
 
+    /** The channels of one block as the audio path uses them. */
+    struct BlockChannels
+    {
+        int numIn = 0, numOut = 0, numSamples = 0;
+        float* left = nullptr;  ///< channel 0; null for a buffer without channels
+        float* right = nullptr; ///< channel 1 when the layout has one on either side
+        bool stereoIn = false;  ///< the models run in stereo
+
+        /** The right channel when the models process it, else null. */
+        float* processedRight() const noexcept { return stereoIn ? right : nullptr; }
+
+        /** With one input and two outputs, the right output carries the left. */
+        void copyMonoInputToRight() const noexcept
+        {
+            if (! stereoIn && right != nullptr)
+                juce::FloatVectorOperations::copy (right, left, numSamples);
+        }
+    };
+
+    // The steps of processBlock, in their order.
+    BlockChannels channelsOf (juce::AudioBuffer<float>&) const noexcept;
+    /** Makes the work buffers and the models hold a block longer than any prepared. */
+    void growForBlock (int numSamples);
     void growWorkBuffers (int numSamples);
     /** Hands the band and level values that changed to the models, then follows
         the model choice. */
     void followParameters();
     /** Starts or reverses a model switch towards the type the parameter selects. */
     void followTypeRequest();
+    /** Switched off and the power crossfade over. */
+    bool isFadedOut() const noexcept { return ! effectOn && wetGain < silenceThreshold; }
+    /** Off and faded out: the input passes through, and no model runs. */
+    void passThroughWhileOff (juce::AudioBuffer<float>&, const BlockChannels&) noexcept;
+    /** Copies the input for the power crossfade's dry side. */
+    void keepDryCopy (const BlockChannels&) noexcept;
+    /** Runs the current model in place and, during a switch, the incoming one,
+        crossfading from the first to the second. */
+    void runModels (const BlockChannels&);
     void mixModelSwitch (float* left, float* right, int numSamples) noexcept;
     void mixPowerCrossfade (float* left, float* right, int numSamples) noexcept;
 
