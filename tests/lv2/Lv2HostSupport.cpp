@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -135,8 +136,22 @@ namespace vostrel::test
     }
 
     JackServer::JackServer (const juce::File& folder)
-        : name ("vostrel-test-" + juce::String (getpid()))
+        : name ("vostrel-test-" + juce::String (getpid())),
+          lock (open ("/tmp/vostrel-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666))
     {
+        bool locked = false;
+
+        for (int waited = 0; lock >= 0 && ! locked && waited < 300000; waited += 100)
+        {
+            locked = flock (lock, LOCK_EX | LOCK_NB) == 0;
+
+            if (! locked)
+                juce::Thread::sleep (100);
+        }
+
+        if (! locked)
+            return;
+
         // Every JACK program this process starts from now on reaches this server only.
         setenv ("JACK_DEFAULT_SERVER", name.toRawUTF8(), 1);
         server = std::make_unique<BackgroundProcess> (
@@ -148,22 +163,29 @@ namespace vostrel::test
 
     JackServer::~JackServer()
     {
-        server->stop();
+        if (server != nullptr)
+            server->stop();
 
-        // Clients that were stopped leave their semaphores behind.
-        for (const auto& file : juce::File ("/dev/shm").findChildFiles (juce::File::findFiles, false, "jack_sem.*_" + name + "_*"))
+        // What the server's clients, and a server that had to be killed, leave behind.
+        for (const auto& file : juce::File ("/dev/shm").findChildFiles (juce::File::findFiles, false, "jack*_" + name + "_*"))
             file.deleteFile();
+
+        if (lock >= 0)
+            close (lock);
     }
 
     bool JackServer::waitForPort (const juce::String& port, int timeoutMilliseconds) const
     {
-        for (int waited = 0; waited < timeoutMilliseconds; waited += 100)
+        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
+
+        do
         {
-            if (juce::StringArray::fromLines (runTool ({ "jack_lsp" }).output).contains (port))
+            if (juce::StringArray::fromLines (runTool ({ "jack_lsp" }, 5000).output).contains (port))
                 return true;
 
             juce::Thread::sleep (100);
         }
+        while (juce::Time::getMillisecondCounter() < end);
 
         return false;
     }

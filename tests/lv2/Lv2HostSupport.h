@@ -71,12 +71,17 @@ namespace vostrel::test
     };
 
     /** A JACK server of its own on the dummy back-end (48 kHz, 512 frames), which
-        the programs this process starts connect to. */
+        the programs this process starts connect to. JACK servers starting side by
+        side turn clients away and can hang, so one test on the machine at a time
+        holds a server (a lock file in /tmp, released when the object goes). */
     class JackServer
     {
     public:
         explicit JackServer (const juce::File& folder);
         ~JackServer();
+
+        JackServer (const JackServer&) = delete;
+        JackServer& operator= (const JackServer&) = delete;
 
         /** True once the server answers. */
         bool isReady() const { return ready; }
@@ -88,6 +93,7 @@ namespace vostrel::test
 
     private:
         juce::String name;
+        int lock = -1;
         std::unique_ptr<BackgroundProcess> server;
         bool ready = false;
     };
