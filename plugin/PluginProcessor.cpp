@@ -76,14 +76,6 @@ float normalisedFromStored (float stored, const ParamInfo& info) noexcept
                       : stored / (float) info.steps;
 }
 
-juce::File getUserPresetFolder()
-{
-    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-               .getChildFile ("Tervix")
-               .getChildFile ("Presets")
-               .getChildFile ("VostrelZR2814");
-}
-
 const char* const VostrelZR2814AudioProcessor::productIdentifier = VOSTREL_PRODUCT_IDENTIFIER;
 
 //==============================================================================

@@ -12,6 +12,8 @@
 #include "ZavoQT7B.h"
 #include "ZavoQTB7.h"
 
+#include "ProductLocations.h"
+
 #include <atomic>
 
 /** The host parameters, in host order; also the index into a program slot's values. */
@@ -89,9 +91,6 @@ constexpr int32_t stepsMarkIfSet = -9;
 /** Turns a number stored in a preset (or an initial value) into a normalised value:
     on/off values as they are, numbers divided by the steps. */
 float normalisedFromStored (float stored, const ParamInfo& info) noexcept;
-
-/** The user's preset folder: Music/Tervix/Presets/VostrelZR2814. */
-juce::File getUserPresetFolder();
 
 //==============================================================================
 /** The plug-in's processor: ten parameters, three equalizer models with a
