@@ -188,7 +188,13 @@ public:
     bool prepared = false;
     std::atomic<bool> modelsInSync { false };
 
-    /** Raised here and by the editor, polled and cleared by the editor's timer. */
+    /** The editor's refresh flags. Raised here, on whichever thread changes a
+        parameter or the program (the message thread, or the thread on which the
+        host automates), and by the editor on the message thread; taken only by the
+        editor's timer on the message thread, each with an exchange before it reads
+        what the flag announces, so that a change raised meanwhile is kept for the
+        next tick. presetChanged and channelChanged are always raised before
+        parametersChanged. */
     std::atomic<bool> presetChanged { false }, parametersChanged { false }, channelChanged { false };
 
     //==============================================================================
