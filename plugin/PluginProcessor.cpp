@@ -134,11 +134,6 @@ const juce::String VostrelZR2814AudioProcessor::getName() const
     return "Vostrel ZR2814";
 }
 
-juce::AudioProcessorEditor* VostrelZR2814AudioProcessor::createEditor()
-{
-    return new juce::GenericAudioProcessorEditor (*this);
-}
-
 bool VostrelZR2814AudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
 {
     const auto in = layouts.getMainInputChannelSet();

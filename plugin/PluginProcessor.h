@@ -123,6 +123,8 @@ public:
     bool producesMidi() const override { return false; }
     bool isMidiEffect() const override { return false; }
 
+    /** The plug-in's own window; defined with the editor, so that this library
+        needs no GUI component of the editor's. */
     juce::AudioProcessorEditor* createEditor() override;
     bool hasEditor() const override { return true; }
 
