@@ -141,6 +141,7 @@ namespace
             {
                 closefrom (3);
                 execv (argv[0], const_cast<char* const*> (argv));
+                _exit (127);
             }
 
             _exit (0);
