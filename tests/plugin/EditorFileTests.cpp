@@ -294,3 +294,12 @@ TEST_F (FirstRun, SettingsFilesAreReadAsWrittenAndOddOnesCountAsAFirstRun)
         EXPECT_EQ (! read, user ("a.tzrp").existsAsFile());
     }
 }
+
+TEST_F (FirstRun, AFreshInstanceShowsTheShippedInitUnmarked)
+{
+    ASSERT_TRUE (juce::File (VOSTREL_FACTORY_PRESETS).copyDirectoryTo (getFactoryPresetFolder()));
+    open();
+    tick (3);
+    EXPECT_EQ (juce::String ("Init"), menu().getText());
+    EXPECT_TRUE (user ("Flat.tzrp").existsAsFile());
+}
