@@ -210,35 +210,6 @@ TEST_F (EditorTest, HostChangesReachTheControlsOnTheNextTickWithoutWritingBack)
     EXPECT_TRUE (host.changed.isEmpty());
 }
 
-TEST_F (EditorTest, AHandledPresetChangeIsComparedOnItsTickAndTheTwoAfter)
-{
-    const auto file = writePreset ("P.tzrp");
-    livePresetPath() = "P.tzrp";
-    open();
-    tick(); // T: handled and compared, equal
-
-    auto differ = [&] (bool differs)
-    {
-        writePreset ("P.tzrp", [differs] (juce::XmlElement& xml)
-        {
-            if (differs)
-            {
-                auto* value = xml.getChildByName ("Properties")->getChildElement (paramFreqLevel2);
-                value->deleteAllTextElements();
-                value->addTextElement ("0.5");
-            }
-        });
-        menu().setSelectedFilePath ("P.tzrp"); // shows the plain name again
-    };
-
-    for (int t = 1; t <= 3; ++t)
-    {
-        differ (true);
-        tick();
-        EXPECT_EQ (t <= 2, menu().markedAsChanged) << "tick T+" << t;
-    }
-}
-
 TEST_F (EditorTest, AnAutomationChangeDuringATickIsNeverLost)
 {
     open();
