@@ -23,7 +23,13 @@ int rampLengthForSampleRate (double sampleRate) noexcept;
 
 //==============================================================================
 /** Root of every signal-processing object: a sample rate, a static name and the
-    reset/calculate operations. */
+    reset/calculate operations.
+
+    Threads: no object of this library locks or uses atomics. Every call to one
+    object, setters and getters included, must come from one thread at a time,
+    and its owner orders those threads: the processor makes them on the audio
+    thread while processing runs, and elsewhere only while processing is
+    suspended or being prepared. */
 class DspBase
 {
 public:

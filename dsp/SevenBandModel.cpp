@@ -44,6 +44,12 @@ SevenBandModel::~SevenBandModel()
     delete[] parameters;
 }
 
+BiquadPeakEQ& SevenBandModel::getBand (int band) noexcept
+{
+    band = std::clamp (band, 1, 7);
+    return band < 7 ? peakFilters[band - 1] : shelfFilter;
+}
+
 void SevenBandModel::setSampleRate (float newSampleRate)
 {
     DspBase::setSampleRate (newSampleRate);

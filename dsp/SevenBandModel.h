@@ -45,7 +45,10 @@ struct SevenBandModelTable
 
 /** A seven-band graphic equalizer: six peaking sections and a high shelf in series,
     +-15 dB each, followed by a ramped output level of +-15 dB and wrapped in an
-    on/off crossfade. The models differ only in their table. */
+    on/off crossfade. The models differ only in their table. Like every object
+    of this library, a model is used by one thread at a time (see DspBase): a
+    band recalculated on one thread while another processes or resets the model
+    can leave a section off its design, even unstable. */
 class SevenBandModel : public ModuleModel
 {
 public:
@@ -82,8 +85,8 @@ public:
 
     /** The band frequencies of this model, bands 1 to 7. */
     const float* getBandFrequencies() const noexcept { return table.bandFrequencies; }
-    /** The section of band 1 to 7. */
-    BiquadPeakEQ& getBand (int band) noexcept { return band < 7 ? peakFilters[band - 1] : shelfFilter; }
+    /** The section of band 1 to 7; a band outside that range gives the nearest one. */
+    BiquadPeakEQ& getBand (int band) noexcept;
 
     /** The current state of the on/off crossfade. */
     int getOnBypassState() const noexcept { return onBypassState; }

@@ -7,6 +7,7 @@
 #include "PluginProcessor.h"
 
 #include <cmath>
+#include <optional>
 
 namespace
 {
@@ -161,13 +162,7 @@ int VostrelZR2814AudioProcessor::getActiveChannel() const noexcept
 
 SevenBandModel* VostrelZR2814AudioProcessor::getModel (int type) noexcept
 {
-    switch (type)
-    {
-        case typeGuitar: return &zavoQT7;
-        case typeBass:   return &zavoQT7B;
-        case typeWide:   return &zavoQTB7;
-        default:         return nullptr;
-    }
+    return (unsigned) type < std::size (models) ? models[type] : nullptr;
 }
 
 void VostrelZR2814AudioProcessor::setCurrentProgram (int index)
@@ -219,14 +214,19 @@ void VostrelZR2814AudioProcessor::parameterValueChanged (int parameterIndex, flo
     setParameterFromIndex (parameterIndex, newValue);
 }
 
-float VostrelZR2814AudioProcessor::currentValueOf (int index) const
+std::optional<float> VostrelZR2814AudioProcessor::parameterValue (int index) const noexcept
 {
     const float value = getParameters()[index]->getValue();
 
     if (! std::isfinite (value))
-        return programs[currentProgram].values[getActiveChannel()][index];
+        return std::nullopt;
 
     return juce::jlimit (0.0f, 1.0f, value);
+}
+
+float VostrelZR2814AudioProcessor::currentValueOf (int index) const
+{
+    return parameterValue (index).value_or (programs[currentProgram].values[getActiveChannel()][index]);
 }
 
 void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
@@ -244,32 +244,10 @@ void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
         return;
     }
 
+    // Nothing reaches the models from here: the audio thread follows the parameters
+    // at the start of its next block, so that no model is written by two threads.
     stored = juce::jlimit (0.0f, 1.0f, value);
     parametersChanged = true;
-
-    if (index >= paramFreqLevel1)
-    {
-        const float v = currentValueOf (index);
-        zavoQT7.setParameter (index - 1, v);
-        zavoQT7B.setParameter (index - 1, v);
-        zavoQTB7.setParameter (index - 1, v);
-    }
-
-    if (! modelsInSync)
-        return;
-
-    if (index == paramEqualizerType)
-    {
-        if (prepared)
-            requestedType = equalizerTypeParam->getIndex();
-    }
-    else if (index >= paramFreqLevel1)
-    {
-        // The requested model is the selected one, or will be from the next block on,
-        // when the audio thread recalculates it as a whole anyway.
-        if (auto* model = getModel (requestedType))
-            model->calcParameter (index - 1);
-    }
 }
 
 void VostrelZR2814AudioProcessor::forceCalcParams (bool all)
@@ -281,11 +259,8 @@ void VostrelZR2814AudioProcessor::forceCalcParams (bool all)
 
     const int type = equalizerTypeParam->getIndex();
     currentType = selectedType = type;
-    requestedType = type;
     typeSwitching = false;
     switchFade = switchStep = 0.0f;
-
-    SevenBandModel* const models[] = { &zavoQT7, &zavoQT7B, &zavoQTB7 };
 
     for (auto* model : models)
     {
@@ -320,6 +295,11 @@ void VostrelZR2814AudioProcessor::growWorkBuffers (int numSamples)
         buffer->allocate ((size_t) numSamples, true);
     }
 
+    // Every model grows now, also those not running: one switched in later must
+    // not allocate on the audio thread for a block no longer than any before.
+    for (auto* model : models)
+        model->setExpectedSampleFrame (numSamples, true);
+
     maxPreparedBlockSize = numSamples;
 }
 
@@ -339,8 +319,6 @@ void VostrelZR2814AudioProcessor::prepareToPlay (double sampleRate, int samplesP
     wetRampCount = crossfadeLength;
     crossfadeStep = 1.0f / (float) crossfadeLength;
 
-    SevenBandModel* const models[] = { &zavoQT7, &zavoQT7B, &zavoQTB7 };
-
     for (auto* model : models)
         model->setSampleRate ((float) sampleRate);
 
@@ -354,9 +332,65 @@ void VostrelZR2814AudioProcessor::prepareToPlay (double sampleRate, int samplesP
     prepared = true;
 }
 
+//==============================================================================
+VostrelZR2814AudioProcessor::BlockChannels VostrelZR2814AudioProcessor::channelsOf (juce::AudioBuffer<float>& buffer) const noexcept
+{
+    const int numBufferChannels = buffer.getNumChannels();
+    BlockChannels block;
+    block.numIn = juce::jmin (getTotalNumInputChannels(), numBufferChannels);
+    block.numOut = juce::jmin (getTotalNumOutputChannels(), numBufferChannels);
+    block.numSamples = buffer.getNumSamples();
+    block.stereoIn = block.numIn >= 2;
+    block.left = numBufferChannels > 0 ? buffer.getWritePointer (0) : nullptr;
+    block.right = (block.numIn >= 2 || block.numOut >= 2) && numBufferChannels >= 2 ? buffer.getWritePointer (1) : nullptr;
+    return block;
+}
+
+void VostrelZR2814AudioProcessor::growForBlock (int numSamples)
+{
+    if (numSamples <= expectedBlockSize)
+        return;
+
+    expectedBlockSize = numSamples;
+
+    if (numSamples > maxPreparedBlockSize)
+        growWorkBuffers (numSamples);
+}
+
+void VostrelZR2814AudioProcessor::followParameters()
+{
+    // Within a bulk load the values wait for the load's own recalculation.
+    if (! modelsInSync)
+        return;
+
+    for (int index = paramFreqLevel1; index <= paramLevel; ++index)
+    {
+        const int modelIndex = index - 1;
+        const auto value = parameterValue (index);
+
+        // All three models hold the same values, so one tells whether this changed.
+        // A non-finite value is being put back by the parameter's own thread.
+        if (! value.has_value() || *value == zavoQT7.getParameter (modelIndex))
+            continue;
+
+        for (auto* model : models)
+            model->setParameter (modelIndex, *value);
+
+        // The models that may be heard ramp to the new value; the other one takes
+        // it at once when it is switched in.
+        if (auto* model = getModel (currentType))
+            model->calcParameter (modelIndex);
+
+        if (auto* model = typeSwitching ? getModel (selectedType) : nullptr)
+            model->calcParameter (modelIndex);
+    }
+
+    followTypeRequest();
+}
+
 void VostrelZR2814AudioProcessor::followTypeRequest()
 {
-    const int wanted = requestedType.load();
+    const int wanted = equalizerTypeParam->getIndex();
 
     if (wanted == selectedType)
         return;
@@ -384,6 +418,66 @@ void VostrelZR2814AudioProcessor::followTypeRequest()
     typeSwitching = true;
 }
 
+void VostrelZR2814AudioProcessor::passThroughWhileOff (juce::AudioBuffer<float>& buffer, const BlockChannels& block) noexcept
+{
+    if (block.numIn == 1)
+        for (int ch = 1; ch < block.numOut; ++ch)
+            buffer.copyFrom (ch, 0, buffer, 0, 0, block.numSamples);
+
+    // Nothing is heard of either model: a running switch completes at once.
+    if (typeSwitching)
+    {
+        switchFade = 0.0f;
+        typeSwitching = false;
+        currentType = selectedType;
+    }
+}
+
+void VostrelZR2814AudioProcessor::keepDryCopy (const BlockChannels& block) noexcept
+{
+    juce::FloatVectorOperations::copy (dryBufferL.get(), block.left, block.numSamples);
+    juce::FloatVectorOperations::copy (dryBufferR.get(), block.stereoIn ? block.right : block.left, block.numSamples);
+}
+
+void VostrelZR2814AudioProcessor::runModels (const BlockChannels& block)
+{
+    const int n = block.numSamples;
+    const bool switching = typeSwitching;
+
+    // The incoming model runs on a copy of the input, taken before the outgoing
+    // one processes the block in place.
+    if (switching)
+    {
+        juce::FloatVectorOperations::copy (switchBufferL.get(), block.left, n);
+
+        if (block.stereoIn)
+            juce::FloatVectorOperations::copy (switchBufferR.get(), block.right, n);
+    }
+
+    auto run = [&block, n] (SevenBandModel* model, float* left, float* right)
+    {
+        if (model == nullptr)
+            return;
+
+        if (block.stereoIn)
+            model->process (left, right, n);
+        else
+            model->process (left, n);
+    };
+
+    run (getModel (currentType), block.left, block.right);
+
+    if (! switching)
+        return;
+
+    run (getModel (selectedType), switchBufferL.get(), switchBufferR.get());
+
+    if (! block.stereoIn)
+        juce::FloatVectorOperations::copy (switchBufferR.get(), switchBufferL.get(), n);
+
+    mixModelSwitch (block.left, block.processedRight(), n);
+}
+
 void VostrelZR2814AudioProcessor::mixModelSwitch (float* left, float* right, int numSamples) noexcept
 {
     for (int i = 0; i < numSamples; ++i)
@@ -408,6 +502,16 @@ void VostrelZR2814AudioProcessor::mixModelSwitch (float* left, float* right, int
 
 void VostrelZR2814AudioProcessor::mixPowerCrossfade (float* left, float* right, int numSamples) noexcept
 {
+    // A change in the middle of a fade starts a new one from the present gain.
+    const float target = effectOn ? 1.0f : 0.0f;
+
+    if (wetTarget != target)
+    {
+        wetStep = (target - wetGain) * crossfadeStep;
+        wetRampCount = 0;
+        wetTarget = target;
+    }
+
     float* const channels[] = { left, right };
     const float* const dry[] = { dryBufferL.get(), dryBufferR.get() };
     const int numChannelsToMix = right != nullptr ? 2 : 1;
@@ -454,112 +558,41 @@ void VostrelZR2814AudioProcessor::mixPowerCrossfade (float* left, float* right, 
 void VostrelZR2814AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
 {
     juce::ScopedNoDenormals noDenormals;
+    const auto block = channelsOf (buffer);
+    const int n = block.numSamples;
 
-    const int numBufferChannels = buffer.getNumChannels();
-    const int numIn = juce::jmin (getTotalNumInputChannels(), numBufferChannels);
-    const int numOut = juce::jmin (getTotalNumOutputChannels(), numBufferChannels);
-    const int n = buffer.getNumSamples();
-
-    for (int ch = numIn; ch < numOut; ++ch)
+    for (int ch = block.numIn; ch < block.numOut; ++ch)
         buffer.clear (ch, 0, n);
 
-    if (numBufferChannels == 0 || n <= 0 || ! prepared)
+    if (block.left == nullptr || n <= 0 || ! prepared)
         return;
 
     if (isSuspended())
     {
-        for (int ch = 0; ch < numOut; ++ch)
+        for (int ch = 0; ch < block.numOut; ++ch)
             buffer.clear (ch, 0, n);
 
         return;
     }
 
-    if (n > expectedBlockSize)
-    {
-        expectedBlockSize = n;
-
-        if (n > maxPreparedBlockSize)
-            growWorkBuffers (n);
-    }
-
-    const bool stereoIn = numIn >= 2;
-    float* const left = buffer.getWritePointer (0);
-    float* const right = (numIn >= 2 || numOut >= 2) && numBufferChannels >= 2 ? buffer.getWritePointer (1) : nullptr;
-    float* const processedRight = stereoIn ? right : nullptr;
-
-    if (! stereoIn && right != nullptr)
-        juce::FloatVectorOperations::copy (right, left, n);
-
+    growForBlock (n);
+    block.copyMonoInputToRight();
     effectOn = onBypassParam->get();
-    followTypeRequest();
+    followParameters();
 
-    if (! effectOn && wetGain < silenceThreshold)
+    if (isFadedOut())
     {
-        if (numIn == 1)
-            for (int ch = 1; ch < numOut; ++ch)
-                buffer.copyFrom (ch, 0, buffer, 0, 0, n);
-
-        if (typeSwitching)
-        {
-            switchFade = 0.0f;
-            typeSwitching = false;
-            currentType = selectedType;
-        }
-
+        passThroughWhileOff (buffer, block);
         return;
     }
 
-    juce::FloatVectorOperations::copy (dryBufferL.get(), left, n);
-    juce::FloatVectorOperations::copy (dryBufferR.get(), stereoIn ? right : left, n);
+    keepDryCopy (block);
+    runModels (block);
+    mixPowerCrossfade (block.left, block.processedRight(), n);
+    block.copyMonoInputToRight();
 
-    const bool switching = typeSwitching;
-
-    if (switching)
-    {
-        juce::FloatVectorOperations::copy (switchBufferL.get(), left, n);
-
-        if (stereoIn)
-            juce::FloatVectorOperations::copy (switchBufferR.get(), right, n);
-    }
-
-    auto runModel = [stereoIn, n] (SevenBandModel* model, float* l, float* r)
-    {
-        if (model == nullptr)
-            return;
-
-        if (stereoIn)
-            model->process (l, r, n);
-        else
-            model->process (l, n);
-    };
-
-    runModel (getModel (currentType), left, right);
-
-    if (switching)
-    {
-        runModel (getModel (selectedType), switchBufferL.get(), switchBufferR.get());
-
-        if (! stereoIn)
-            juce::FloatVectorOperations::copy (switchBufferR.get(), switchBufferL.get(), n);
-
-        mixModelSwitch (left, processedRight, n);
-    }
-
-    const float target = effectOn ? 1.0f : 0.0f;
-
-    if (wetTarget != target)
-    {
-        wetStep = (target - wetGain) * crossfadeStep;
-        wetRampCount = 0;
-        wetTarget = target;
-    }
-
-    mixPowerCrossfade (left, processedRight, n);
-
-    if (! stereoIn && right != nullptr)
-        juce::FloatVectorOperations::copy (right, left, n);
-
-    if (! effectOn && wetGain < silenceThreshold)
+    // Faded out within this block: the next engagement starts from clean filter histories.
+    if (isFadedOut())
         if (auto* model = getModel (currentType))
             model->resetBuffer();
 }

@@ -15,6 +15,7 @@
 #include "ProductLocations.h"
 
 #include <atomic>
+#include <optional>
 
 /** The host parameters, in host order; also the index into a program slot's values. */
 enum ParameterIndex
@@ -95,7 +96,20 @@ float normalisedFromStored (float stored, const ParamInfo& info) noexcept;
 //==============================================================================
 /** The plug-in's processor: ten parameters, three equalizer models with a
     crossfade between them and a power crossfade, and twelve program slots with
-    A/B settings, kept in the host state and in ".tzrp" preset files. */
+    A/B settings, kept in the host state and in ".tzrp" preset files.
+
+    Threads. processBlock runs on the host's audio thread under the framework's
+    callback lock. Parameter changes arrive on whatever thread the host or the
+    editor uses (the message thread, an automation thread, in some formats the
+    audio thread itself); they only store the value, in the parameter object (an
+    atomic) and the live slot. The audio thread follows the parameters at the
+    start of each block: it hands changed values to the models, recalculates
+    those that may be heard and starts a model switch, so what is heard changes
+    at most one block later, ramped as always. The models and the audio path's
+    fields therefore have one writer: the audio thread while processing runs,
+    and otherwise only a thread that holds processing suspended (program, preset
+    and A/B loads) or prepareToPlay, which the framework never runs alongside
+    processBlock. */
 class VostrelZR2814AudioProcessor : public juce::AudioProcessor,
                                     public juce::AudioProcessorParameter::Listener
 {
@@ -176,6 +190,8 @@ public:
     static const char* const productIdentifier;
 
     //==============================================================================
+    /** Block lengths the work buffers are prepared for and can hold: written by
+        prepareToPlay and, for a longer block, by the audio thread. */
     int32_t expectedBlockSize = 512;
     int32_t maxPreparedBlockSize = 0;
     int32_t currentProgram = 0;
@@ -187,7 +203,10 @@ public:
     juce::AudioParameterFloat* freqLevelParams[7] = {};
     juce::AudioParameterFloat* levelParam = nullptr;
 
-    bool prepared = false;
+    /** Set by prepareToPlay; read by the audio thread and by bulk loads. */
+    std::atomic<bool> prepared { false };
+    /** Cleared by a bulk load before it writes its values, set by forceCalcParams;
+        while it is clear the audio thread leaves the models to the load. */
     std::atomic<bool> modelsInSync { false };
 
     /** The editor's refresh flags. Raised here, on whichever thread changes a
@@ -223,13 +242,50 @@ private:
     bool decodeValue (const juce::XmlElement& valueElement, const ParamInfo&, float& result) const;
     /** Unwraps the framework's binary XML form into stateXml. */
     void unwrapState (const void* data, int sizeInBytes);
+    /** A parameter's normalised value limited to 0..1, or nothing while it is not finite. */
+    std::optional<float> parameterValue (int index) const noexcept;
     /** A parameter's current normalised value, with a non-finite one replaced by the
         slot's stored value. */
     float currentValueOf (int index) const;
 
+    /** The channels of one block as the audio path uses them. */
+    struct BlockChannels
+    {
+        int numIn = 0, numOut = 0, numSamples = 0;
+        float* left = nullptr;  ///< channel 0; null for a buffer without channels
+        float* right = nullptr; ///< channel 1 when the layout has one on either side
+        bool stereoIn = false;  ///< the models run in stereo
+
+        /** The right channel when the models process it, else null. */
+        float* processedRight() const noexcept { return stereoIn ? right : nullptr; }
+
+        /** With one input and two outputs, the right output carries the left. */
+        void copyMonoInputToRight() const noexcept
+        {
+            if (! stereoIn && right != nullptr)
+                juce::FloatVectorOperations::copy (right, left, numSamples);
+        }
+    };
+
+    // The steps of processBlock, in their order.
+    BlockChannels channelsOf (juce::AudioBuffer<float>&) const noexcept;
+    /** Makes the work buffers and the models hold a block longer than any prepared. */
+    void growForBlock (int numSamples);
     void growWorkBuffers (int numSamples);
-    /** Starts or reverses a model switch towards the type requested by the parameter. */
+    /** Hands the band and level values that changed to the models, then follows
+        the model choice. */
+    void followParameters();
+    /** Starts or reverses a model switch towards the type the parameter selects. */
     void followTypeRequest();
+    /** Switched off and the power crossfade over. */
+    bool isFadedOut() const noexcept { return ! effectOn && wetGain < silenceThreshold; }
+    /** Off and faded out: the input passes through, and no model runs. */
+    void passThroughWhileOff (juce::AudioBuffer<float>&, const BlockChannels&) noexcept;
+    /** Copies the input for the power crossfade's dry side. */
+    void keepDryCopy (const BlockChannels&) noexcept;
+    /** Runs the current model in place and, during a switch, the incoming one,
+        crossfading from the first to the second. */
+    void runModels (const BlockChannels&);
     void mixModelSwitch (float* left, float* right, int numSamples) noexcept;
     void mixPowerCrossfade (float* left, float* right, int numSamples) noexcept;
 
@@ -238,11 +294,12 @@ private:
     ZavoQT7 zavoQT7;
     ZavoQT7B zavoQT7B;
     ZavoQTB7 zavoQTB7;
+    /** The three models in EqualizerType order. */
+    SevenBandModel* const models[3] { &zavoQT7, &zavoQT7B, &zavoQTB7 };
 
-    // The audio path's state. Everything below belongs to the audio thread while
-    // processing runs; other threads write it only while processing is suspended
-    // or not yet prepared. A model change requested from elsewhere goes through
-    // requestedType, which the audio thread takes up at the start of a block.
+    // The models above and the audio path's state below belong to the audio thread
+    // while processing runs; other threads write them only while processing is
+    // suspended, or in prepareToPlay.
     int32_t crossfadeLength;
     float crossfadeStep;
     juce::HeapBlock<float> dryBufferL, dryBufferR, switchBufferL, switchBufferR;
@@ -256,7 +313,6 @@ private:
     bool typeSwitching = false;
     float switchFade = 0.0f;
     float switchStep = 0.0f;
-    std::atomic<int> requestedType { typeGuitar };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VostrelZR2814AudioProcessor)
 };

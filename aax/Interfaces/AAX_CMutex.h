@@ -8,9 +8,11 @@
 
 #include <pthread.h>
 
+#include <atomic>
+
 /** A non-recursive lock that lets its owning thread pass through again: a nested
     Lock by the owner returns false and does not block, and only the outermost
-    guard unlocks. */
+    guard unlocks. Any thread may call Lock and Unlock. */
 class AAX_CMutex
 {
 public:
@@ -28,8 +30,11 @@ public:
 private:
     struct Block
     {
-        pthread_t mOwner {};
-        bool mOwned = false;
+        // The thread holding the lock, 0 when none. Written by that thread while it
+        // holds the lock, read by every thread before locking to tell whether it
+        // already owns it: only a thread's own store can name that thread, so a
+        // stale value never makes another thread look like the owner.
+        std::atomic<pthread_t> mOwner { 0 };
         pthread_mutex_t mMutex;
     };
 

@@ -15,6 +15,7 @@
 #include "AAX_ICollection.h"
 #include "AAX_Init.h"
 
+#include <atomic>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -297,16 +298,18 @@ TEST (AAXPacketDispatcher, MutexLetsItsOwnerThrough)
     EXPECT_FALSE (mutex.Lock());
     std::thread ([&] { mutex.Unlock(); }).join();
 
-    bool otherGotIt = true;
-    std::thread ([&] { otherGotIt = false; mutex.Lock(); otherGotIt = true; mutex.Unlock(); }).detach();
+    // Another thread waits until the owner unlocks.
+    std::atomic<int> stage { 0 };
+    std::thread other ([&] { stage = 1; mutex.Lock(); stage = 2; mutex.Unlock(); });
+
+    while (stage == 0)
+        std::this_thread::yield();
+
     std::this_thread::sleep_for (std::chrono::milliseconds (20));
-    EXPECT_FALSE (otherGotIt);
+    EXPECT_EQ (stage, 1);
     mutex.Unlock();
-
-    for (int i = 0; i < 200 && ! otherGotIt; ++i)
-        std::this_thread::sleep_for (std::chrono::milliseconds (5));
-
-    EXPECT_TRUE (otherGotIt);
+    other.join();
+    EXPECT_EQ (stage, 2);
     EXPECT_TRUE (mutex.Lock());
     mutex.Unlock();
 }

@@ -20,50 +20,7 @@ using namespace vostrel::aaxhost::test;
 
 namespace
 {
-    constexpr uint32_t elck = 0x656C636B, juceChunk = 0x6A756365;
     constexpr int jcaa = 0x6A636161, jyaa = 0x6A796161;
-
-    /** A stereo test signal: a chirp on the left, noise-like steps on the right. */
-    std::vector<std::vector<float>> testSignal (int numSamples, int offset)
-    {
-        std::vector<std::vector<float>> channels (2, std::vector<float> ((size_t) numSamples));
-
-        for (int i = 0; i < numSamples; ++i)
-        {
-            const auto n = (double) (i + offset);
-            channels[0][(size_t) i] = (float) (0.5 * std::sin (0.0005 * n * n / 100.0 + 0.01 * n));
-            channels[1][(size_t) i] = (float) (0.3 * std::sin (0.37 * n) + 0.2 * std::cos (0.011 * n));
-        }
-
-        return channels;
-    }
-
-    /** Renders blocks through the instance's registered process procedure. */
-    struct Renderer
-    {
-        Renderer (LoadedPlugIn& plugIn, Instance& instanceToUse)
-            : component (*plugIn.componentFor (AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo)),
-              instance (instanceToUse),
-              context (component, *instance.effect, 2, 2)
-        {
-        }
-
-        std::vector<std::vector<float>> render (int numSamples, int offset)
-        {
-            instance.effect->GenerateCoefficients();
-            context.deliverPackets (instance.context.controller);
-
-            const auto input = testSignal (numSamples, offset);
-            std::vector<std::vector<float>> output (2, std::vector<float> ((size_t) numSamples, 9.0f));
-            context.render (component, { input[0].data(), input[1].data() },
-                            { output[0].data(), output[1].data() }, numSamples);
-            return output;
-        }
-
-        HostComponentDescriptor& component;
-        Instance& instance;
-        AlgorithmContext context;
-    };
 
     /** The processor run directly, as the framework's client runs it. */
     struct DirectProcessor
@@ -99,23 +56,6 @@ namespace
         for (size_t channel = 0; channel < a.size(); ++channel)
             for (size_t i = 0; i < a[channel].size(); ++i)
                 ASSERT_NEAR (a[channel][i], b[channel][i], 1.0e-6f) << "channel " << channel << " sample " << i;
-    }
-
-    std::vector<uint8_t> getChunk (AAX_IACFEffectParameters_V4& effect, uint32_t id)
-    {
-        uint32_t size = 0;
-        EXPECT_EQ (effect.GetChunkSize (id, &size), 0);
-        std::vector<uint8_t> record (sizeof (AAX_SPlugInChunk) + size);
-        auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (record.data());
-        chunk->fChunkID = id;
-        EXPECT_EQ (effect.GetChunk (id, chunk), 0);
-        EXPECT_EQ ((uint32_t) chunk->fSize, size);
-        return record;
-    }
-
-    const AAX_SPlugInChunk* asChunk (const std::vector<uint8_t>& record)
-    {
-        return reinterpret_cast<const AAX_SPlugInChunk*> (record.data());
     }
 }
 

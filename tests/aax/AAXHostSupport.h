@@ -10,7 +10,9 @@
 
 #include "AAXHostPlugIn.h"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace vostrel::aaxhost::test
 {
@@ -44,4 +46,34 @@ namespace vostrel::aaxhost::test
         HostInstanceContext context;
         AAX_IACFEffectParameters_V4* effect = nullptr;
     };
+
+    /** The identifiers of the plug-in's two chunks: the controls state and the framework's. */
+    constexpr uint32_t elck = 0x656C636B, juceChunk = 0x6A756365;
+
+    /** A stereo test signal: a chirp on the left, noise-like steps on the right. */
+    std::vector<std::vector<float>> testSignal (int numSamples, int offset);
+
+    /** Renders blocks through an instance's registered process procedure, delivering
+        the packets its coefficients produce first, as a host does. */
+    struct Renderer
+    {
+        Renderer (LoadedPlugIn& plugIn, Instance& instanceToUse);
+
+        /** The output for the test signal's samples from offset on. */
+        std::vector<std::vector<float>> render (int numSamples, int offset);
+
+        HostComponentDescriptor& component;
+        Instance& instance;
+        AlgorithmContext context;
+    };
+
+    /** A chunk as the host keeps it: the record with its data, fetched through
+        GetChunkSize and GetChunk. */
+    std::vector<uint8_t> getChunk (AAX_IACFEffectParameters_V4& effect, uint32_t id);
+
+    /** The record of a chunk kept by getChunk. */
+    inline const AAX_SPlugInChunk* asChunk (const std::vector<uint8_t>& record)
+    {
+        return reinterpret_cast<const AAX_SPlugInChunk*> (record.data());
+    }
 }

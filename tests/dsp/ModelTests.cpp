@@ -67,6 +67,11 @@ TEST (Model, DescribesItselfAndItsParameters)
         EXPECT_EQ (m->getLevelTarget(), 1.0f);
         EXPECT_EQ (m->getOnBypassState(), stateEngaged);
         EXPECT_FALSE (m->isContainer());
+
+        // Band numbers outside 1..7 give the nearest band, never memory beside it.
+        EXPECT_EQ (&m->getBand (0), &m->getBand (1));
+        EXPECT_EQ (&m->getBand (-5), &m->getBand (1));
+        EXPECT_EQ (&m->getBand (8), &m->getBand (7));
     }
 }
 

@@ -242,6 +242,49 @@ TEST (AudioPath, AThirdModelMidSwitchRestartsFromTheCurrentOne)
     EXPECT_EQ (p.getCurrentType(), typeWide);
 }
 
+TEST (AudioPath, NoBandStaysStaleAfterAnySwitchSequence)
+{
+    // A step sets a parameter, or with index -1 processes a block.
+    struct Step { int index; float value; };
+    constexpr Step block { -1, 0.0f };
+
+    const std::pair<const char*, std::vector<Step>> sequences[] = {
+        { "a band moved with the choice", { { paramEqualizerType, 0.5f }, { paramFreqLevel4, 0.95f }, block } },
+        { "back to the outgoing model", { { paramEqualizerType, 0.5f }, block, { paramFreqLevel3, 1.0f },
+                                          { paramLevel, 0.9f }, block, { paramEqualizerType, 0.0f }, block } },
+        { "there and back between blocks", { { paramEqualizerType, 1.0f }, { paramFreqLevel5, 0.1f },
+                                             { paramEqualizerType, 0.0f }, block } },
+        { "a third model mid-switch", { { paramEqualizerType, 0.5f }, block, { paramFreqLevel6, 0.0f },
+                                        { paramEqualizerType, 1.0f }, { paramFreqLevel6, 1.0f }, block,
+                                        { paramLevel, 0.2f } } },
+        { "reversed twice", { { paramEqualizerType, 1.0f }, block, { paramFreqLevel1, 0.8f },
+                              { paramEqualizerType, 0.0f }, block, { paramFreqLevel7, 0.05f },
+                              { paramEqualizerType, 1.0f }, block } },
+    };
+
+    for (const auto& [name, steps] : sequences)
+    {
+        VostrelZR2814AudioProcessor p;
+        prepareNeutral (p);
+        Feeder f { p };
+        f.run (512);
+
+        for (auto step : steps)
+        {
+            if (step.index < 0)
+                f.run (256);
+            else
+                setParameter (p, step.index, step.value);
+        }
+
+        // Long enough for every crossfade and ramp to end.
+        for (int i = 0; i < 6; ++i)
+            f.run (1024);
+
+        EXPECT_TRUE (playsTheParameters (p, rate)) << name;
+    }
+}
+
 TEST (AudioPath, ASwitchStillRunningWhenFadedOutCompletesAtOnce)
 {
     VostrelZR2814AudioProcessor p;

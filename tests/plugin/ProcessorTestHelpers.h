@@ -6,9 +6,12 @@
 
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "PluginProcessor.h"
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace vostrel::test
@@ -37,6 +40,60 @@ namespace vostrel::test
     {
         juce::MidiBuffer midi;
         p.processBlock (b, midi);
+    }
+
+    /** Succeeds when every model holds the parameters' band and level values, and
+        the one the processor plays has settled on them: each section designed
+        from its value, its coefficients arrived, the level on its target. */
+    inline ::testing::AssertionResult playsTheParameters (VostrelZR2814AudioProcessor& p, double rate)
+    {
+        const int type = p.equalizerTypeParam->getIndex();
+        std::unique_ptr<SevenBandModel> reference;
+
+        switch (type)
+        {
+            case typeGuitar: reference = std::make_unique<ZavoQT7>(); break;
+            case typeBass:   reference = std::make_unique<ZavoQT7B>(); break;
+            default:         reference = std::make_unique<ZavoQTB7>(); break;
+        }
+
+        reference->setSampleRate ((float) rate);
+
+        for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+        {
+            const float value = p.getParameters()[i]->getValue();
+            reference->setParameter (i - 1, value);
+
+            for (int t : { typeGuitar, typeBass, typeWide })
+                if (p.getModel (t)->getParameter (i - 1) != value)
+                    return ::testing::AssertionFailure() << "model " << t << " holds parameter " << i << " at "
+                                                         << p.getModel (t)->getParameter (i - 1) << ", not " << value;
+        }
+
+        reference->forceCalcParams();
+
+        if (p.isTypeSwitching() || p.getCurrentType() != type)
+            return ::testing::AssertionFailure() << "model " << p.getCurrentType() << " plays, not " << type;
+
+        auto* model = p.getModel (type);
+
+        for (int band = 1; band <= 7; ++band)
+        {
+            const auto& section = model->getBand (band);
+
+            for (int k = 0; k < 5; ++k)
+                if (section.targetCoeffs[k] != reference->getBand (band).targetCoeffs[k]
+                     || std::abs (section.coeffs[k] - section.targetCoeffs[k]) > 1.0e-9)
+                    return ::testing::AssertionFailure() << "band " << band << " coefficient " << k << " is "
+                                                         << section.coeffs[k] << ", designed "
+                                                         << reference->getBand (band).targetCoeffs[k];
+        }
+
+        if (model->getLevelCurrent() != reference->getLevelTarget())
+            return ::testing::AssertionFailure() << "level " << model->getLevelCurrent() << ", not "
+                                                 << reference->getLevelTarget();
+
+        return ::testing::AssertionSuccess();
     }
 
     /** A prepared processor with every band and the level at 0 dB. */

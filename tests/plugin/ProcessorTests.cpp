@@ -205,20 +205,21 @@ TEST (Processor, ProgramSelection)
     EXPECT_EQ (p.getProgramName (-1), "");
     EXPECT_EQ (p.getProgramName (5), "Crunch Lead");
 
-    // Before the first prepare the values are stored, but no model is calculated.
+    // Before the first prepare the values are stored, but no model is calculated;
+    // prepare hands them to every model.
     p.setCurrentProgram (5);
     EXPECT_EQ (p.getCurrentProgram(), 5);
     EXPECT_TRUE (p.presetChanged && p.parametersChanged && p.channelChanged);
     EXPECT_EQ (p.equalizerTypeParam->getIndex(), typeBass);
     EXPECT_FLOAT_EQ (p.freqLevelParams[4]->get(), 0.9f);
-    EXPECT_FLOAT_EQ (p.getModel (typeWide)->getParameter (modelFreqLevel5), 0.9f);
     EXPECT_FALSE (p.modelsInSync);
     EXPECT_EQ (p.getModel (typeBass)->getBand (5).coeffs[0], 0.0);
-
-    // After prepare, a program change recalculates its model at once, without ramps,
-    // and ends a running model switch.
     p.prepareToPlay (48000.0, 256);
     EXPECT_TRUE (p.modelsInSync);
+    EXPECT_FLOAT_EQ (p.getModel (typeWide)->getParameter (modelFreqLevel5), 0.9f);
+
+    // A program change recalculates its model at once, without ramps, and ends a
+    // running model switch.
     p.setCurrentProgram (0);
     setParameter (p, paramEqualizerType, 1.0f);
     auto block = sineBlock (2, 256, 48000.0);
@@ -242,14 +243,17 @@ TEST (Processor, SingleChangesRecalculateOnlyTheSelectedModel)
     VostrelZR2814AudioProcessor p;
     prepareNeutral (p);
 
+    // The change reaches the models with the next block.
     setParameter (p, paramFreqLevel3, 1.0f);
+    EXPECT_TRUE (settled (p.getModel (typeGuitar)->getBand (3)));
+    auto block = sineBlock (2, 64, 44100.0);
+    process (p, block);
     EXPECT_FALSE (settled (p.getModel (typeGuitar)->getBand (3)));
     EXPECT_TRUE (settled (p.getModel (typeWide)->getBand (3)));
     EXPECT_FLOAT_EQ (p.getModel (typeWide)->getParameter (modelFreqLevel3), 1.0f);
 
     // The other model comes in with the new value at once, not ramping to it.
     setParameter (p, paramEqualizerType, 1.0f);
-    auto block = sineBlock (2, 64, 44100.0);
     process (p, block);
     EXPECT_EQ (p.getSelectedType(), typeWide);
     EXPECT_TRUE (settled (p.getModel (typeWide)->getBand (3)));

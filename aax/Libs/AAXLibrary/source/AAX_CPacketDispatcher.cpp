@@ -34,21 +34,20 @@ AAX_CMutex::~AAX_CMutex()
 
 bool AAX_CMutex::Lock()
 {
-    if (mBlock == nullptr || (mBlock->mOwned && pthread_equal (mBlock->mOwner, pthread_self())))
+    if (mBlock == nullptr || pthread_equal (mBlock->mOwner.load (std::memory_order_relaxed), pthread_self()))
         return false;
 
     pthread_mutex_lock (&mBlock->mMutex);
-    mBlock->mOwner = pthread_self();
-    mBlock->mOwned = true;
+    mBlock->mOwner.store (pthread_self(), std::memory_order_relaxed);
     return true;
 }
 
 void AAX_CMutex::Unlock()
 {
-    if (mBlock == nullptr || ! mBlock->mOwned || ! pthread_equal (mBlock->mOwner, pthread_self()))
+    if (mBlock == nullptr || ! pthread_equal (mBlock->mOwner.load (std::memory_order_relaxed), pthread_self()))
         return;
 
-    mBlock->mOwned = false;
+    mBlock->mOwner.store (0, std::memory_order_relaxed);
     pthread_mutex_unlock (&mBlock->mMutex);
 }
 
