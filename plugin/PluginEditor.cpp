@@ -547,18 +547,7 @@ void VostrelZR2814AudioProcessorEditor::switchSide()
     presetMenu_->setSelectedFilePath (slot.presetPath[side]);
     abCopyButton_->setImage (abCopyPicture (side == channelB));
 
-    processorRef.suspendProcessing (true);
-    processorRef.modelsInSync = false;
-
-    auto& parameters = processorRef.getParameters();
-
-    for (int i = 0; i < juce::jmin (parameters.size(), processorRef.paramInfos.size()); ++i)
-        parameters[i]->setValueNotifyingHost (slot.values[side][i]);
-
-    if (processorRef.prepared)
-        processorRef.forceCalcParams (false);
-
-    processorRef.suspendProcessing (false);
+    processorRef.applyLiveSide();
 
     processorRef.presetChanged = true;
     processorRef.parametersChanged = true;

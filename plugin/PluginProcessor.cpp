@@ -171,10 +171,19 @@ void VostrelZR2814AudioProcessor::setCurrentProgram (int index)
         return;
 
     currentProgram = index;
+    applyLiveSide();
+
+    channelChanged = true;
+    presetChanged = true;
+    parametersChanged = true;
+}
+
+void VostrelZR2814AudioProcessor::applyLiveSide()
+{
     suspendProcessing (true);
     modelsInSync = false;
 
-    const auto& values = programs[index].values[getActiveChannel()];
+    const auto& values = programs[currentProgram].values[getActiveChannel()];
     auto& parameters = getParameters();
 
     for (int i = 0; i < numParameters; ++i)
@@ -187,10 +196,6 @@ void VostrelZR2814AudioProcessor::setCurrentProgram (int index)
         forceCalcParams (false);
 
     suspendProcessing (false);
-
-    channelChanged = true;
-    presetChanged = true;
-    parametersChanged = true;
 }
 
 const juce::String VostrelZR2814AudioProcessor::getProgramName (int index)

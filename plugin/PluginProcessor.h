@@ -147,6 +147,10 @@ public:
     /** Makes a slot live: its values reach the parameters and the models at once,
         with processing suspended meanwhile. Indices outside 0..11 are ignored. */
     void setCurrentProgram (int index) override;
+    /** Applies the live side of the current slot to every parameter (the host is
+        told of each) and to the models at once, with processing suspended
+        meanwhile: a program change, or the editor's A/B switch. */
+    void applyLiveSide();
     /** The live side's preset name of a slot, or "" for an index outside 0..11. */
     const juce::String getProgramName (int index) override;
     void changeProgramName (int, const juce::String&) override {}
