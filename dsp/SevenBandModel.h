@@ -106,6 +106,11 @@ private:
     float nextLevel() noexcept;
     /** Moves the on/off crossfade on by one sample. */
     void advanceCrossfade() noexcept;
+    /** The stereo equalizer on a block; without ramping, no ramp is stepped. */
+    template <bool ramping>
+    void processStereo (BiquadPeakEQ::StereoRun (&runs)[7], float* left, float* right, int numSamples) noexcept;
+    template <bool ramping, size_t numFrames>
+    void processFrames (BiquadPeakEQ::StereoRun (&runs)[7], float* left, float* right) noexcept;
     template <int numChannels>
     void processChannels (float* const* channels, int numSamples);
 
