@@ -45,9 +45,13 @@ function(vostrel_add_juce_library name)
     target_compile_options(${name} PRIVATE -w)
 endfunction()
 
-# Warnings for the project's own code.
+# Warnings for the project's own code: JUCE's recommended set, as errors when
+# VOSTREL_WARNINGS_AS_ERRORS is on (the test script turns it on).
 function(vostrel_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wno-unused-parameter)
+    target_link_libraries(${target} PRIVATE juce::juce_recommended_warning_flags)
+    if(VOSTREL_WARNINGS_AS_ERRORS)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
 endfunction()
 
 # The modules the product needs: the processor and editor classes, and the

@@ -14,17 +14,24 @@
 #include <atomic>
 #include <cstdlib>
 
-// Every heap allocation of the program passes through malloc, calloc or realloc,
-// which are replaced here by counting versions of glibc's own. The sanitizers
-// replace them themselves, so their builds leave this check out.
-#if ! defined (__SANITIZE_ADDRESS__)
- #define VOSTREL_COUNT_ALLOCATIONS 1
+using namespace vostrel::test;
 
 namespace
 {
     std::atomic<bool> counting { false };
     std::atomic<int> allocations { 0 };
+}
 
+// Every heap allocation of the program passes through malloc, calloc or realloc,
+// which are replaced here by counting versions of glibc's own. The sanitizers
+// replace them themselves, so their builds skip these tests.
+#if defined (__SANITIZE_ADDRESS__) || defined (__SANITIZE_THREAD__)
+ constexpr bool countsAllocations = false;
+#else
+ constexpr bool countsAllocations = true;
+
+namespace
+{
     void count() noexcept
     {
         if (counting.load (std::memory_order_relaxed))
@@ -42,70 +49,69 @@ extern "C"
     void* calloc (size_t number, size_t size)  { count(); return __libc_calloc (number, size); }
     void* realloc (void* p, size_t size)       { count(); return __libc_realloc (p, size); }
 }
+#endif
 
 namespace
 {
-    /** Heap allocations made while processing one block. */
-    int allocationsDuring (VostrelZR2814AudioProcessor& p, juce::AudioBuffer<float>& block)
+    class Allocation : public ::testing::Test
     {
-        allocations = 0;
-        counting = true;
-        vostrel::test::process (p, block);
-        counting = false;
-        return allocations;
-    }
+    protected:
+        void SetUp() override
+        {
+            if (! countsAllocations)
+                GTEST_SKIP() << "the sanitizers own the allocator";
+        }
+
+        /** Heap allocations made while processing one block. */
+        int allocationsDuring (juce::AudioBuffer<float>& block)
+        {
+            allocations = 0;
+            counting = true;
+            process (p, block);
+            counting = false;
+            return allocations;
+        }
+
+        VostrelZR2814AudioProcessor p;
+    };
 }
-#endif
 
-TEST (Allocation, NoneWhileProcessingUnlessABlockGrows)
+TEST_F (Allocation, NoneWhileProcessingUnlessABlockGrows)
 {
-   #if ! VOSTREL_COUNT_ALLOCATIONS
-    GTEST_SKIP() << "the sanitizers own the allocator";
-   #else
-    using namespace vostrel::test;
-
-    VostrelZR2814AudioProcessor p;
     prepareNeutral (p, 48000.0, 512);
     auto block = sineBlock (2, 512, 48000.0);
 
-    EXPECT_EQ (allocationsDuring (p, block), 0);
+    EXPECT_EQ (allocationsDuring (block), 0);
 
     // Ramps, a model switch and a power crossfade all at once.
     for (int i = paramFreqLevel1; i <= paramLevel; ++i)
         setParameter (p, i, 0.9f);
 
     setParameter (p, paramEqualizerType, 1.0f);
-    EXPECT_EQ (allocationsDuring (p, block), 0);
+    EXPECT_EQ (allocationsDuring (block), 0);
     setParameter (p, paramOnBypass, 0.0f);
-    EXPECT_EQ (allocationsDuring (p, block), 0);
+    EXPECT_EQ (allocationsDuring (block), 0);
     setParameter (p, paramEqualizerType, 0.0f);
     setParameter (p, paramOnBypass, 1.0f);
-    EXPECT_EQ (allocationsDuring (p, block), 0);
+    EXPECT_EQ (allocationsDuring (block), 0);
 
     // Shorter blocks reuse what is there; only a longer one grows, once.
     auto shortBlock = sineBlock (2, 100, 48000.0);
-    EXPECT_EQ (allocationsDuring (p, shortBlock), 0);
+    EXPECT_EQ (allocationsDuring (shortBlock), 0);
     auto longBlock = sineBlock (2, 2048, 48000.0);
     setParameter (p, paramEqualizerType, 0.5f);
-    EXPECT_GT (allocationsDuring (p, longBlock), 0);
-    EXPECT_EQ (allocationsDuring (p, longBlock), 0);
-    EXPECT_EQ (allocationsDuring (p, block), 0);
-   #endif
+    EXPECT_GT (allocationsDuring (longBlock), 0);
+    EXPECT_EQ (allocationsDuring (longBlock), 0);
+    EXPECT_EQ (allocationsDuring (block), 0);
 }
 
-TEST (Allocation, NoneWhenAModelIdleDuringALongBlockIsSwitchedIn)
+TEST_F (Allocation, NoneWhenAModelIdleDuringALongBlockIsSwitchedIn)
 {
-   #if ! VOSTREL_COUNT_ALLOCATIONS
-    GTEST_SKIP() << "the sanitizers own the allocator";
-   #else
-    using namespace vostrel::test;
-
-    VostrelZR2814AudioProcessor p;
     prepareNeutral (p, 44100.0, 256);
 
     // Only "Guitar" runs while the host first uses a long block.
     auto longBlock = sineBlock (2, 4096, 44100.0);
-    EXPECT_GT (allocationsDuring (p, longBlock), 0);
+    EXPECT_GT (allocationsDuring (longBlock), 0);
 
     // Every model and every switch between them, each on long and short blocks,
     // with the power fading on top.
@@ -115,8 +121,7 @@ TEST (Allocation, NoneWhenAModelIdleDuringALongBlockIsSwitchedIn)
     {
         setParameter (p, paramEqualizerType, type);
         setParameter (p, paramOnBypass, type < 0.75f ? 1.0f : 0.0f);
-        EXPECT_EQ (allocationsDuring (p, longBlock), 0) << type;
-        EXPECT_EQ (allocationsDuring (p, shortBlock), 0) << type;
+        EXPECT_EQ (allocationsDuring (longBlock), 0) << type;
+        EXPECT_EQ (allocationsDuring (shortBlock), 0) << type;
     }
-   #endif
 }
