@@ -433,7 +433,7 @@ TEST (AudioPath, EachStereoChannelIsExactlyTheMonoPath)
         }
 
         juce::Random random (3);
-        int blockNumber = 0;
+        size_t blockNumber = 0;
 
         for (auto step : steps)
         {
