@@ -205,6 +205,8 @@ void SevenBandModel::prepareForBlock (int numSamples)
         changeBufferSize (numSamples, true);
 }
 
+// Inline: the stereo loop calls it for every frame of a ramping block, and a call
+// there costs more than the ramp step itself.
 inline float SevenBandModel::nextLevel() noexcept
 {
     if (levelRampCount < levelRampLength)

@@ -109,6 +109,7 @@ private:
     /** The stereo equalizer on a block; without ramping, no ramp is stepped. */
     template <bool ramping>
     void processStereo (BiquadPeakEQ::StereoRun (&runs)[7], float* left, float* right, int numSamples) noexcept;
+    /** numFrames consecutive frames through every section, then the output level. */
     template <bool ramping, size_t numFrames>
     void processFrames (BiquadPeakEQ::StereoRun (&runs)[7], float* left, float* right) noexcept;
     template <int numChannels>
