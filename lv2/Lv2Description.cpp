@@ -198,6 +198,13 @@ namespace vostrel::lv2
 
             throw DescriptionError ("no " + object + " in " + predicate);
         }
+
+        /** Puts an object first in a predicate's list of objects on the lines below it. */
+        void addObject (Lines& lines, Statement s, const std::string& predicate, const std::string& object)
+        {
+            const auto predicateLine = findLine (lines, s, predicate);
+            lines.insert (lines.begin() + (std::ptrdiff_t) predicateLine + 1, "\t\t" + object + " ,");
+        }
     }
 
     std::string correctPluginDescription (const std::string& text, const std::string& pluginUri,
@@ -216,6 +223,14 @@ namespace vostrel::lv2
         // The framework writes the manufacturer's e-mail address even when there is
         // none, as the empty reference <>, which means the description file itself.
         lines.erase (lines.begin() + (std::ptrdiff_t) findLine (lines, plugin, "foaf:mbox <> ;"));
+
+        // Our entry point gives the instance the options and the bounded block length
+        // when a host has none, so a host without them may load the plug-in too.
+        for (const auto* feature : { "opts:options", "bufs:boundedBlockLength" })
+        {
+            removeObject (lines, findStatement (lines, "<" + pluginUri + ">"), "lv2:requiredFeature", feature);
+            addObject (lines, findStatement (lines, "<" + pluginUri + ">"), "lv2:optionalFeature", feature);
+        }
 
         return join (lines);
     }

@@ -27,7 +27,9 @@ namespace vostrel::lv2
     /** dsp.ttl: the scale points of every parameter in the parameter's own units (the
         framework writes them normalised, while its range is in plain units), the
         plug-in typed as the given lv2core class (e.g. "EQPlugin") and as a project,
-        as its maintainer and release properties need, and no empty mailbox. */
+        as its maintainer and release properties need, no empty mailbox, and the
+        options and the bounded block length optional, since the entry point supplies
+        them to hosts that have none. */
     std::string correctPluginDescription (const std::string& text, const std::string& pluginUri,
                                           const std::string& pluginClass);
 

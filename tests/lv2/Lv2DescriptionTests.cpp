@@ -24,7 +24,11 @@ namespace
                                "\t\tfoaf:mbox <> ;\n"
                                "\t] ;\n"
                                "\tlv2:optionalFeature\n"
-                               "\t\tlv2:hardRTCapable .\n";
+                               "\t\tlv2:hardRTCapable ;\n"
+                               "\tlv2:requiredFeature\n"
+                               "\t\turid:map ,\n"
+                               "\t\topts:options ,\n"
+                               "\t\tbufs:boundedBlockLength .\n";
 
     std::string parameter (const std::string& range, const std::string& values)
     {
@@ -54,7 +58,11 @@ TEST (Lv2Description, ScalePointsAreSpreadOverThePlainRangeAndThePluginIsFiledBy
                "\t\tfoaf:name \"Tervix\" ;\n"
                "\t] ;\n"
                "\tlv2:optionalFeature\n"
-               "\t\tlv2:hardRTCapable .\n");
+               "\t\tbufs:boundedBlockLength ,\n"
+               "\t\topts:options ,\n"
+               "\t\tlv2:hardRTCapable ;\n"
+               "\tlv2:requiredFeature\n"
+               "\t\turid:map .\n");
 }
 
 TEST (Lv2Description, ListsKeepTheirPunctuationAndTheProgramPropertyIsDeclaredWhenUsed)
