@@ -61,6 +61,16 @@ function(vostrel_warnings target)
     endif()
 endfunction()
 
+# The same for sources of ours compiled into a target that also compiles the
+# framework's code (a plug-in format's target); call it where the target is made.
+function(vostrel_source_warnings)
+    get_target_property(options juce_recommended_warning_flags INTERFACE_COMPILE_OPTIONS)
+    if(VOSTREL_WARNINGS_AS_ERRORS)
+        list(APPEND options -Werror)
+    endif()
+    set_source_files_properties(${ARGN} PROPERTIES COMPILE_OPTIONS "${options}")
+endfunction()
+
 # The modules the product needs: the processor and editor classes, and the
 # audio devices and utilities the Standalone app runs on.
 vostrel_add_juce_library(vostrel_juce MODULES juce::juce_audio_utils)

@@ -109,6 +109,41 @@ void TervixPresetMenu::setMarkedAsChange (bool isMarked)
     markedAsChanged = isMarked;
 }
 
+juce::String TervixPresetMenu::getTextToDraw()
+{
+    const auto text = getText();
+
+    if (! markedAsChanged || ! text.endsWithChar ('*'))
+        return text;
+
+    // The label squeezes text down to its minimum horizontal scale and cuts
+    // whatever is still too wide, the mark included.
+    const auto labelFont = getLookAndFeel().getLabelFont (*this);
+    const float scale = getMinimumHorizontalScale() > 0.0f ? getMinimumHorizontalScale()
+                                                           : juce::Font::getDefaultMinimumHorizontalScaleFactor();
+    const float available = (float) getBorderSize().subtractedFrom (getLocalBounds()).getWidth() / scale - 1.0f;
+
+    if (labelFont.getStringWidthFloat (text) <= available)
+        return text;
+
+    const auto mark = juce::String::charToString (0x2026) + "*";
+    auto name = text.dropLastCharacters (1);
+
+    while (name.isNotEmpty() && labelFont.getStringWidthFloat (name + mark) > available)
+        name = name.dropLastCharacters (1);
+
+    return name.trimEnd() + mark;
+}
+
+void TervixPresetMenu::paint (juce::Graphics& g)
+{
+    g.fillAll (findColour (backgroundColourId));
+    g.setColour (findColour (textColourId).withMultipliedAlpha (isEnabled() ? 1.0f : 0.5f));
+    g.setFont (getLookAndFeel().getLabelFont (*this));
+    g.drawFittedText (getTextToDraw(), getBorderSize().subtractedFrom (getLocalBounds()), getJustificationType(), 1,
+                      getMinimumHorizontalScale());
+}
+
 //==============================================================================
 int TervixPresetMenu::readPreset (VostrelZR2814AudioProcessor* processor, const juce::String& path)
 {

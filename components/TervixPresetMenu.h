@@ -71,6 +71,12 @@ public:
     /** Sets the change-mark flag without touching the text. */
     virtual void setMarkedAsChange (bool isMarked);
 
+    /** Draws the text as the label does, but from getTextToDraw. */
+    void paint (juce::Graphics&) override;
+    /** The shown text, except that a marked name too long for the label is
+        shortened before its mark, so that the mark always stays in sight. */
+    juce::String getTextToDraw();
+
     bool markedAsChanged = false;
     /** The document element of the preset file parsed last. */
     std::unique_ptr<juce::XmlElement> presetXml;

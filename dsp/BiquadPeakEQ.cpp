@@ -55,9 +55,9 @@ void BiquadPeakEQ::setSampleRate (float newSampleRate)
 
 void BiquadPeakEQ::resetBuffer() noexcept
 {
-    for (int ch = 0; ch < 2; ++ch)
-        for (int k = 0; k < 2; ++k)
-            xHistory[ch][k] = yHistory[ch][k] = 0.0;
+    for (auto* history : { &xHistory, &yHistory })
+        for (auto& pair : *history)
+            pair[0] = pair[1] = 0.0;
 }
 
 void BiquadPeakEQ::resetCoeffs() noexcept

@@ -6,6 +6,7 @@
 
 #pragma once
 
+#include "DoublePair.h"
 #include "ModuleModel.h"
 
 /** A second-order peaking section. Coefficients are designed in single precision
@@ -28,17 +29,102 @@ public:
     /** Filters one mono sample in place, using and updating channel 0's history. */
     virtual void process (double& sample) noexcept
     {
-        stepRamp();
-        sample = filter (sample, 0);
+        stepRamp (rampCount, rampLength, coeffs, coeffSteps);
+        sample = filter (coeffs, sample, xHistory[0][0], xHistory[1][0], yHistory[0][0], yHistory[1][0]);
     }
 
     /** Filters one stereo pair in place with one ramp step for both channels. */
     virtual void process (double& left, double& right) noexcept
     {
-        stepRamp();
-        left = filter (left, 0);
-        right = filter (right, 1);
+        const double pair[] { left, right };
+        DoublePair frame[] { DoublePair::load (pair) };
+        StereoRun (*this).process<true> (frame);
+        left = frame[0].getLeft();
+        right = frame[0].getRight();
     }
+
+    /** The section's stereo filtering over a block, both channels in one DoublePair.
+        It takes over the coefficients, the ramp and the history when made, holding
+        every coefficient in both lanes so that no sample spreads it again, and
+        hands them back when destroyed; meanwhile nothing else may use the section. */
+    class StereoRun
+    {
+    public:
+        StereoRun (BiquadPeakEQ& s) noexcept
+            : section (s), rampCount (s.rampCount), rampLength (s.rampLength)
+        {
+            for (int k = 0; k < 5; ++k)
+            {
+                inUse[k] = DoublePair::broadcast (s.coeffs[k]);
+                steps[k] = DoublePair::broadcast (s.coeffSteps[k]);
+            }
+
+            x1 = DoublePair::load (s.xHistory[0]);
+            x2 = DoublePair::load (s.xHistory[1]);
+            y1 = DoublePair::load (s.yHistory[0]);
+            y2 = DoublePair::load (s.yHistory[1]);
+        }
+
+        ~StereoRun()
+        {
+            // Both lanes of a coefficient went through the same steps.
+            for (int k = 0; k < 5; ++k)
+                section.coeffs[k] = inUse[k].getLeft();
+
+            section.rampCount = rampCount;
+            x1.store (section.xHistory[0]);
+            x2.store (section.xHistory[1]);
+            y1.store (section.yHistory[0]);
+            y2.store (section.yHistory[1]);
+        }
+
+        StereoRun (const StereoRun&) = delete;
+        StereoRun& operator= (const StereoRun&) = delete;
+
+        /** Filters consecutive stereo pairs in place, each after one ramp step; a
+            run made while the section was not ramping may leave the steps out. */
+        template <bool mayRamp, size_t numFrames>
+        void process (DoublePair (&frames)[numFrames]) noexcept
+        {
+            // Sorting the frames by ramp state once keeps the test off each frame.
+            if constexpr (mayRamp)
+            {
+                if (rampLength - rampCount >= (int) numFrames)
+                    return filterFrames<RampSteps::every> (frames);
+
+                if (rampCount < rampLength)
+                    return filterFrames<RampSteps::whileRamping> (frames);
+            }
+
+            filterFrames<RampSteps::none> (frames);
+        }
+
+    private:
+        /** Steps on none of the frames, on every one, or on those before the ramp ends. */
+        enum class RampSteps { none, every, whileRamping };
+
+        template <RampSteps rampSteps, size_t numFrames>
+        void filterFrames (DoublePair (&frames)[numFrames]) noexcept
+        {
+            for (auto& x : frames)
+            {
+                if constexpr (rampSteps == RampSteps::every)
+                    addSteps (inUse, steps);
+                else if constexpr (rampSteps == RampSteps::whileRamping)
+                    stepRamp (rampCount, rampLength, inUse, steps);
+
+                x = filter (inUse, x, x1, x2, y1, y2);
+            }
+
+            if constexpr (rampSteps == RampSteps::every)
+                rampCount = (int16_t) (rampCount + (int) numFrames);
+        }
+
+        BiquadPeakEQ& section;
+        DoublePair inUse[5], steps[5];
+        DoublePair x1, x2, y1, y2;
+        int16_t rampCount, rampLength;
+    };
 
     /** True while the coefficients in use are still moving towards the target. */
     bool isRamping() const noexcept { return rampCount < rampLength; }
@@ -61,35 +147,43 @@ protected:
         band set above it cannot make the section unstable. */
     float designFrequency() const noexcept;
 
-    double xHistory[2][2]; ///< [channel][x1, x2]
-    double yHistory[2][2]; ///< [channel][y1, y2]
+    // [x1, x2][channel]: each row is a left/right pair, read as one vector.
+    double xHistory[2][2];
+    double yHistory[2][2];
     int16_t rampCount = 0;
     bool firstCalc = true;
     int16_t rampLength;
     double rampLengthDouble;
 
 private:
-    void stepRamp() noexcept
+    // The mono and the stereo path share these, on doubles and on pairs, so that
+    // both run the same operations in the same order.
+    template <typename Value>
+    static void stepRamp (int16_t& count, int16_t length, Value (&inUse)[5], const Value (&steps)[5]) noexcept
     {
-        if (rampCount < rampLength)
+        if (count < length)
         {
-            ++rampCount;
-
-            for (int k = 0; k < 5; ++k)
-                coeffs[k] += coeffSteps[k];
+            ++count;
+            addSteps (inUse, steps);
         }
     }
 
-    double filter (double x, int channel) noexcept
+    template <typename Value>
+    static void addSteps (Value (&inUse)[5], const Value (&steps)[5]) noexcept
     {
-        auto& xh = xHistory[channel];
-        auto& yh = yHistory[channel];
-        const double y = ((coeffs[b0] * x + coeffs[b1] * xh[0]) + coeffs[b2] * xh[1])
-                         - coeffs[a1] * yh[0] - coeffs[a2] * yh[1];
-        xh[1] = xh[0];
-        xh[0] = x;
-        yh[1] = yh[0];
-        yh[0] = y;
+        for (int k = 0; k < 5; ++k)
+            inUse[k] = inUse[k] + steps[k];
+    }
+
+    /** Direct Form I. */
+    template <typename Value>
+    static Value filter (const Value (&c)[5], Value x, Value& x1, Value& x2, Value& y1, Value& y2) noexcept
+    {
+        const Value y = ((c[b0] * x + c[b1] * x1) + c[b2] * x2) - c[a1] * y1 - c[a2] * y2;
+        x2 = x1;
+        x1 = x;
+        y2 = y1;
+        y1 = y;
         return y;
     }
 };

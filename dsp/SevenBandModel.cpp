@@ -205,7 +205,9 @@ void SevenBandModel::prepareForBlock (int numSamples)
         changeBufferSize (numSamples, true);
 }
 
-float SevenBandModel::nextLevel() noexcept
+// Inline: the stereo loop calls it for every frame of a ramping block, and a call
+// there costs more than the ramp step itself.
+inline float SevenBandModel::nextLevel() noexcept
 {
     if (levelRampCount < levelRampLength)
     {
@@ -234,20 +236,55 @@ void SevenBandModel::processEQ (float* data, int numSamples) noexcept
     }
 }
 
+template <bool ramping, size_t numFrames>
+void SevenBandModel::processFrames (BiquadPeakEQ::StereoRun (&runs)[7], float* left, float* right) noexcept
+{
+    DoublePair frames[numFrames], levels[numFrames];
+
+    for (size_t i = 0; i < numFrames; ++i)
+    {
+        frames[i] = DoublePair::fromFloats (left + i, right + i);
+        levels[i] = DoublePair::broadcast (ramping ? nextLevel() : levelCurrent);
+    }
+
+    for (auto& run : runs)
+        run.process<ramping> (frames);
+
+    for (size_t i = 0; i < numFrames; ++i)
+        (levels[i] * frames[i]).toFloats (left + i, right + i);
+}
+
+template <bool ramping>
+void SevenBandModel::processStereo (BiquadPeakEQ::StereoRun (&runs)[7], float* left, float* right, int numSamples) noexcept
+{
+    // Four frames at a time let each section keep its coefficients and history in
+    // registers from one frame to the next; with more they no longer fit.
+    constexpr size_t framesAtOnce = 4;
+    const auto n = (size_t) std::max (0, numSamples);
+    size_t i = 0;
+
+    for (; i + framesAtOnce <= n; i += framesAtOnce)
+        processFrames<ramping, framesAtOnce> (runs, left + i, right + i);
+
+    for (; i < n; ++i)
+        processFrames<ramping, 1> (runs, left + i, right + i);
+}
+
 void SevenBandModel::processEQ (float* left, float* right, int numSamples) noexcept
 {
-    for (int i = 0; i < numSamples; ++i)
-    {
-        const double level = nextLevel();
-        double l = left[i], r = right[i];
+    BiquadPeakEQ::StereoRun runs[] { peakFilters[0], peakFilters[1], peakFilters[2], peakFilters[3],
+                                     peakFilters[4], peakFilters[5], shelfFilter };
 
-        for (auto& f : peakFilters)
-            f.BiquadPeakEQ::process (l, r);
+    // Ramps start only between blocks: when none runs now, none will in this one.
+    const bool ramping = levelRampCount < levelRampLength
+                          || std::any_of (std::begin (peakFilters), std::end (peakFilters),
+                                          [] (auto& f) { return f.isRamping(); })
+                          || shelfFilter.isRamping();
 
-        shelfFilter.BiquadPeakEQ::process (l, r);
-        left[i] = (float) (level * l);
-        right[i] = (float) (level * r);
-    }
+    if (ramping)
+        processStereo<true> (runs, left, right, numSamples);
+    else
+        processStereo<false> (runs, left, right, numSamples);
 }
 
 void SevenBandModel::advanceCrossfade() noexcept

@@ -106,6 +106,12 @@ private:
     float nextLevel() noexcept;
     /** Moves the on/off crossfade on by one sample. */
     void advanceCrossfade() noexcept;
+    /** The stereo equalizer on a block; without ramping, no ramp is stepped. */
+    template <bool ramping>
+    void processStereo (BiquadPeakEQ::StereoRun (&runs)[7], float* left, float* right, int numSamples) noexcept;
+    /** numFrames consecutive frames through every section, then the output level. */
+    template <bool ramping, size_t numFrames>
+    void processFrames (BiquadPeakEQ::StereoRun (&runs)[7], float* left, float* right) noexcept;
     template <int numChannels>
     void processChannels (float* const* channels, int numSamples);
 

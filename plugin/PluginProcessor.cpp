@@ -77,14 +77,6 @@ float normalisedFromStored (float stored, const ParamInfo& info) noexcept
                       : stored / (float) info.steps;
 }
 
-juce::File getUserPresetFolder()
-{
-    return juce::File::getSpecialLocation (juce::File::userMusicDirectory)
-               .getChildFile ("Tervix")
-               .getChildFile ("Presets")
-               .getChildFile ("VostrelZR2814");
-}
-
 const char* const VostrelZR2814AudioProcessor::productIdentifier = VOSTREL_PRODUCT_IDENTIFIER;
 
 //==============================================================================
@@ -143,11 +135,6 @@ const juce::String VostrelZR2814AudioProcessor::getName() const
     return "Vostrel ZR2814";
 }
 
-juce::AudioProcessorEditor* VostrelZR2814AudioProcessor::createEditor()
-{
-    return new juce::GenericAudioProcessorEditor (*this);
-}
-
 bool VostrelZR2814AudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
 {
     const auto in = layouts.getMainInputChannelSet();
@@ -184,10 +171,19 @@ void VostrelZR2814AudioProcessor::setCurrentProgram (int index)
         return;
 
     currentProgram = index;
+    applyLiveSide();
+
+    channelChanged = true;
+    presetChanged = true;
+    parametersChanged = true;
+}
+
+void VostrelZR2814AudioProcessor::applyLiveSide()
+{
     suspendProcessing (true);
     modelsInSync = false;
 
-    const auto& values = programs[index].values[getActiveChannel()];
+    const auto& values = programs[currentProgram].values[getActiveChannel()];
     auto& parameters = getParameters();
 
     for (int i = 0; i < numParameters; ++i)
@@ -200,10 +196,6 @@ void VostrelZR2814AudioProcessor::setCurrentProgram (int index)
         forceCalcParams (false);
 
     suspendProcessing (false);
-
-    channelChanged = true;
-    presetChanged = true;
-    parametersChanged = true;
 }
 
 const juce::String VostrelZR2814AudioProcessor::getProgramName (int index)

@@ -12,6 +12,8 @@
 #include "ZavoQT7B.h"
 #include "ZavoQTB7.h"
 
+#include "ProductLocations.h"
+
 #include <atomic>
 #include <optional>
 
@@ -91,9 +93,6 @@ constexpr int32_t stepsMarkIfSet = -9;
     on/off values as they are, numbers divided by the steps. */
 float normalisedFromStored (float stored, const ParamInfo& info) noexcept;
 
-/** The user's preset folder: Music/Tervix/Presets/VostrelZR2814. */
-juce::File getUserPresetFolder();
-
 //==============================================================================
 /** The plug-in's processor: ten parameters, three equalizer models with a
     crossfade between them and a power crossfade, and twelve program slots with
@@ -134,6 +133,8 @@ public:
     bool producesMidi() const override { return false; }
     bool isMidiEffect() const override { return false; }
 
+    /** The plug-in's own window; defined with the editor, so that this library
+        needs no GUI component of the editor's. */
     juce::AudioProcessorEditor* createEditor() override;
     bool hasEditor() const override { return true; }
 
@@ -142,6 +143,10 @@ public:
     /** Makes a slot live: its values reach the parameters and the models at once,
         with processing suspended meanwhile. Indices outside 0..11 are ignored. */
     void setCurrentProgram (int index) override;
+    /** Applies the live side of the current slot to every parameter (the host is
+        told of each) and to the models at once, with processing suspended
+        meanwhile: a program change, or the editor's A/B switch. */
+    void applyLiveSide();
     /** The live side's preset name of a slot, or "" for an index outside 0..11. */
     const juce::String getProgramName (int index) override;
     void changeProgramName (int, const juce::String&) override {}
@@ -200,7 +205,13 @@ public:
         while it is clear the audio thread leaves the models to the load. */
     std::atomic<bool> modelsInSync { false };
 
-    /** Raised here and by the editor, polled and cleared by the editor's timer. */
+    /** The editor's refresh flags. Raised here, on whichever thread changes a
+        parameter or the program (the message thread, or the thread on which the
+        host automates), and by the editor on the message thread; taken only by the
+        editor's timer on the message thread, each with an exchange before it reads
+        what the flag announces, so that a change raised meanwhile is kept for the
+        next tick. presetChanged and channelChanged are always raised before
+        parametersChanged. */
     std::atomic<bool> presetChanged { false }, parametersChanged { false }, channelChanged { false };
 
     //==============================================================================

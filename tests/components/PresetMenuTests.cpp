@@ -191,3 +191,32 @@ TEST_F (PresetMenu, ProgramIndexesFromTheProcessorAreChecked)
     processor.programs[3].activeChannel = 7;
     EXPECT_EQ (&processor.programs[3].presetPath[channelA], TervixPresets::getLivePresetPath (processor));
 }
+
+TEST_F (PresetMenu, ALongMarkedNameIsShortenedBeforeItsMark)
+{
+    menu.setBounds (67, 3, 192, 26);
+    const auto lastDrawnCharacter = [&]
+    {
+        const auto area = menu.getBorderSize().subtractedFrom (menu.getLocalBounds()).toFloat();
+        juce::GlyphArrangement glyphs;
+        glyphs.addFittedText (menu.getLookAndFeel().getLabelFont (menu), menu.getTextToDraw(), area.getX(), area.getY(),
+                              area.getWidth(), area.getHeight(), menu.getJustificationType(), 1, 0.0f);
+        return glyphs.getGlyph (glyphs.getNumGlyphs() - 1).getCharacter();
+    };
+
+    touch ("Short.tzrp");
+    menu.setSelectedFilePath ("Short.tzrp");
+    menu.setPresetHasChanged();
+    EXPECT_EQ (juce::String ("Short*"), menu.getTextToDraw());
+
+    const juce::String name = "A rather long preset name for one very particular guitar sound";
+    touch (name + ".tzrp");
+    menu.setSelectedFilePath (name + ".tzrp");
+    EXPECT_EQ (name, menu.getTextToDraw());
+
+    menu.setPresetHasChanged();
+    EXPECT_EQ (name + "*", menu.getText());
+    EXPECT_TRUE (menu.getTextToDraw().endsWith (juce::String::charToString (0x2026) + "*"));
+    EXPECT_TRUE (name.startsWith (menu.getTextToDraw().dropLastCharacters (2)));
+    EXPECT_EQ ((juce::juce_wchar) '*', lastDrawnCharacter());
+}

@@ -391,3 +391,92 @@ TEST (AudioPath, WideModelAtALowRateStaysFinite)
             ASSERT_LT (std::abs (f.output.getSample (0, i)), 100.0f);
     }
 }
+
+TEST (AudioPath, EachStereoChannelIsExactlyTheMonoPath)
+{
+    // The stereo path runs both channels in the lanes of one vector; the mono path
+    // is the plain scalar code. Through ramps, level changes, switches to every
+    // model and power crossfades, in blocks of odd lengths, each channel of a
+    // stereo processor must come out bit for bit as a mono processor gives it.
+    constexpr int run = -1; // a step that processes this many samples, not a parameter
+    struct Step { int index; float value; };
+    const Step steps[] = {
+        { run, 3000 },
+        { paramFreqLevel1, 0.9f }, { paramFreqLevel3, 0.1f }, { paramFreqLevel6, 1.0f }, { paramLevel, 0.8f },
+        { run, 1500 },
+        { paramEqualizerType, 0.5f }, { paramFreqLevel2, 0.0f }, { paramFreqLevel7, 0.75f },
+        { run, 1200 },
+        { paramOnBypass, 0.0f },
+        { run, 700 },
+        { paramOnBypass, 1.0f }, { paramEqualizerType, 1.0f }, { paramLevel, 0.3f },
+        { run, 9000 },
+        { paramEqualizerType, 0.0f }, { paramFreqLevel4, 0.6f },
+        { run, 1000 },
+        { paramEqualizerType, 1.0f },
+        { run, 9000 },
+    };
+    constexpr int blockLengths[] = { 1, 3, 511, 7, 129, 1001, 333 };
+
+    for (double sampleRate : { 44100.0, 48000.0, 96000.0 })
+    {
+        VostrelZR2814AudioProcessor stereo, monoLeft, monoRight;
+        VostrelZR2814AudioProcessor* const all[] = { &stereo, &monoLeft, &monoRight };
+
+        for (auto* mono : { &monoLeft, &monoRight })
+            for (bool isInput : { true, false })
+                ASSERT_TRUE (mono->setChannelLayoutOfBus (isInput, 0, juce::AudioChannelSet::mono()));
+
+        for (auto* p : all)
+        {
+            prepareNeutral (*p, sampleRate, 512);
+            setParameter (*p, paramFreqLevel5, 0.85f);
+        }
+
+        juce::Random random (3);
+        size_t blockNumber = 0;
+
+        for (auto step : steps)
+        {
+            if (step.index != run)
+            {
+                for (auto* p : all)
+                    setParameter (*p, step.index, step.value);
+
+                continue;
+            }
+
+            for (int remaining = (int) step.value; remaining > 0;)
+            {
+                const int n = juce::jmin (remaining, blockLengths[blockNumber++ % std::size (blockLengths)]);
+                remaining -= n;
+
+                juce::AudioBuffer<float> both (2, n), left (1, n), right (1, n);
+
+                for (int i = 0; i < n; ++i)
+                {
+                    both.setSample (0, i, random.nextFloat() - 0.5f);
+                    both.setSample (1, i, 0.3f * std::sin (0.05f * (float) i) + 0.1f * random.nextFloat());
+                }
+
+                left.copyFrom (0, 0, both, 0, 0, n);
+                right.copyFrom (0, 0, both, 1, 0, n);
+                process (stereo, both);
+                process (monoLeft, left);
+                process (monoRight, right);
+
+                for (int ch = 0; ch < 2; ++ch)
+                {
+                    const auto& mono = ch == 0 ? left : right;
+
+                    for (int i = 0; i < n; ++i)
+                        ASSERT_EQ (both.getSample (ch, i), mono.getSample (0, i))
+                            << sampleRate << " Hz, block " << blockNumber << ", channel " << ch << ", sample " << i;
+                }
+            }
+        }
+
+        // The last switch has ended, so every model and crossfade has been heard.
+        EXPECT_FALSE (stereo.isTypeSwitching());
+        EXPECT_EQ (stereo.getCurrentType(), typeWide);
+    }
+}

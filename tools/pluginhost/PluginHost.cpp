@@ -4,15 +4,21 @@
     Licensed under the GNU General Public License version 3 or later; see LICENSE.
 */
 
-// vostrel-host: runs a WAV file through a VST3 or LV2 plug-in loaded from disk.
+// vostrel-host: runs a WAV file through a VST3 or LV2 plug-in loaded from disk,
+// or opens the plug-in's editor in a window.
 //
 //   vostrel-host --plugin <bundle.vst3|bundle.lv2> --in <in.wav> --out <out.wav>
 //                [--block <samples>] [--set <parameter name>=<normalised value>]...
 //                [--load-state <file>] [--save-state <file>] [--list]
+//   vostrel-host --plugin <bundle.vst3|bundle.lv2> --editor <milliseconds>
 //
 // The plug-in gets the file's channel layout. Parameters are found by name, since each format adds its own (bypass, program)
 // around the plug-in's. Order of work: load the state, prepare, set the
 // parameters, process the file block by block, save the state.
+//
+// With --editor the plug-in's editor is put on the display in a window of its
+// own, kept open for the given time with the message loop running, and closed;
+// the host prints "editor <width>x<height>" for it.
 
 #include <juce_audio_formats/juce_audio_formats.h>
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -28,6 +34,7 @@ namespace
         int blockSize = 512;
         juce::StringPairArray parameters;
         bool list = false;
+        int editorMilliseconds = -1;
     };
 
     [[noreturn]] void fail (const juce::String& message)
@@ -59,6 +66,7 @@ namespace
             else if (arg == "--save-state") o.saveState = file();
             else if (arg == "--block")      o.blockSize = juce::jmax (1, next().getIntValue());
             else if (arg == "--list")       o.list = true;
+            else if (arg == "--editor")     o.editorMilliseconds = juce::jmax (0, next().getIntValue());
             else if (arg == "--set")
             {
                 const auto assignment = next();
@@ -142,8 +150,30 @@ namespace
         return nullptr;
     }
 
+    int showEditor (const Options& o)
+    {
+        auto plugin = loadPlugin (o.plugin, 44100.0, o.blockSize);
+        std::unique_ptr<juce::AudioProcessorEditor> editor (plugin->createEditorIfNeeded());
+
+        if (editor == nullptr)
+            fail ("the plug-in has no editor");
+
+        editor->setTopLeftPosition (50, 50);
+        editor->addToDesktop (juce::ComponentPeer::windowHasTitleBar);
+        editor->setVisible (true);
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (o.editorMilliseconds);
+
+        std::cout << "editor " << editor->getWidth() << "x" << editor->getHeight() << std::endl;
+        editor.reset();
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+        return 0;
+    }
+
     int run (const Options& o)
     {
+        if (o.editorMilliseconds >= 0)
+            return showEditor (o);
+
         juce::AudioFormatManager formats;
         formats.registerBasicFormats();
         std::unique_ptr<juce::AudioFormatReader> reader (formats.createReaderFor (o.input));

@@ -1,0 +1,645 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#include "PluginEditor.h"
+#include "PresetXml.h"
+
+#include "BinaryData.h"
+#include "TervixSkin.h"
+
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace
+{
+    constexpr int refreshIntervalMs = 50;
+    constexpr int faderFrames = 101;
+    constexpr int typeSwitchPositions = 3;
+    constexpr double faderDoubleClickValue = 0.5;
+    constexpr juce::int64 maxSettingsFileBytes = 64 * 1024;
+    const char* const presetWildcard = "*.tzrp";
+    const char* const productName = "Vostrel ZR2814";
+
+    struct Picture
+    {
+        const char* data;
+        int size;
+    };
+
+    const Picture faderPictures[] = { { BinaryData::fader1_png, BinaryData::fader1_pngSize },
+                                      { BinaryData::fader2_png, BinaryData::fader2_pngSize },
+                                      { BinaryData::fader3_png, BinaryData::fader3_pngSize },
+                                      { BinaryData::fader4_png, BinaryData::fader4_pngSize },
+                                      { BinaryData::fader5_png, BinaryData::fader5_pngSize },
+                                      { BinaryData::fader6_png, BinaryData::fader6_pngSize },
+                                      { BinaryData::fader7_png, BinaryData::fader7_pngSize } };
+    constexpr int faderX[] = { 38, 69, 99, 130, 160, 191, 221 };
+    constexpr int faderY = 114, faderWidth = 25, faderHeight = 165;
+
+    juce::Image load (const Picture& picture)
+    {
+        return TervixSkin::loadPicture (picture.data, picture.size);
+    }
+
+    juce::Image abCopyPicture (bool sideB)
+    {
+        return sideB ? load ({ BinaryData::abcopy_b_png, BinaryData::abcopy_b_pngSize })
+                     : load ({ BinaryData::abcopy_a_png, BinaryData::abcopy_a_pngSize });
+    }
+
+    template <typename ComponentType>
+    std::unique_ptr<ComponentType> addControl (juce::Component& parent, const juce::String& name)
+    {
+        auto control = std::make_unique<ComponentType> (name);
+        parent.addAndMakeVisible (*control);
+        return control;
+    }
+
+    bool isRegularFile (const juce::File& file)
+    {
+        std::error_code error;
+        return std::filesystem::is_regular_file (file.getFullPathName().toStdString(), error);
+    }
+
+    /** Copies whatever the target lacks of a source tree and changes nothing the
+        target already has: a user's own preset of the same name stays as it is.
+        Links to folders are followed in neither tree, so the copy cannot run in
+        circles or write outside the target. True when nothing missing failed. */
+    bool copyMissingFiles (const juce::File& source, const juce::File& target)
+    {
+        if (! target.isDirectory() && ! target.createDirectory())
+            return false;
+
+        bool complete = true;
+
+        for (const auto& entry : source.findChildFiles (juce::File::findFilesAndDirectories, false, "*"))
+        {
+            const auto destination = target.getChildFile (entry.getFileName());
+
+            if (entry.isDirectory())
+            {
+                if (! entry.isSymbolicLink() && ! destination.isSymbolicLink())
+                    complete = copyMissingFiles (entry, destination) && complete;
+            }
+            else if (! destination.exists() && ! destination.isSymbolicLink())
+            {
+                complete = entry.copyFileTo (destination) && complete;
+            }
+        }
+
+        return complete;
+    }
+
+    /** The first folder on PATH holding an executable of that name. Entries that
+        are not absolute would name the host's working folder and are skipped. */
+    juce::String findProgramOnPath (const juce::String& name)
+    {
+        const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", "/usr/bin:/bin");
+
+        for (const auto& folder : juce::StringArray::fromTokens (path, ":", {}))
+        {
+            if (! juce::File::isAbsolutePath (folder) || folder.startsWithChar ('~'))
+                continue;
+
+            const auto candidate = juce::File (folder).getChildFile (name);
+
+            if (candidate.existsAsFile() && access (candidate.getFullPathName().toRawUTF8(), X_OK) == 0)
+                return candidate.getFullPathName();
+        }
+
+        return {};
+    }
+
+    /** Hands a path or web address to the desktop's opener as its one argument,
+        with no shell in between: no character of it is interpreted, and a file
+        with its execute bit set is opened, not run. False when there is no opener
+        or it could not be started. */
+    bool openWithDesktop (const juce::String& target)
+    {
+        const auto opener = findProgramOnPath ("xdg-open");
+
+        if (opener.isEmpty())
+            return false;
+
+        const char* const argv[] = { opener.toRawUTF8(), target.toRawUTF8(), nullptr };
+        const pid_t child = fork();
+
+        if (child < 0)
+            return false;
+
+        if (child == 0)
+        {
+            // The opener runs in a session of its own under a parent that ends at
+            // once, so init adopts it and the host never has to reap it; it gets
+            // none of the host's open files.
+            setsid();
+
+            if (fork() == 0)
+            {
+                closefrom (3);
+                execv (argv[0], const_cast<char* const*> (argv));
+                _exit (127);
+            }
+
+            _exit (0);
+        }
+
+        int status = 0;
+
+        while (waitpid (child, &status, 0) < 0 && errno == EINTR) {}
+
+        return true;
+    }
+}
+
+//==============================================================================
+VostrelZR2814AudioProcessorEditor::VostrelZR2814AudioProcessorEditor (VostrelZR2814AudioProcessor& p)
+    : juce::AudioProcessorEditor (p),
+      processorRef (p)
+{
+    juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
+
+    // The preset menu built below then already lists what the copy brought in.
+    readSettings();
+    copyFactoryPresets();
+
+    backgroundImage = load ({ BinaryData::background_png, BinaryData::background_pngSize });
+
+    fileButton_ = addControl<Tervix2StateKickButton> (*this, "fileButton_");
+    fileButton_->setImage (load ({ BinaryData::filebutton_png, BinaryData::filebutton_pngSize }));
+    fileButton_->onClick = [this] { showFileMenu(); };
+
+    presetDecButton_ = addControl<Tervix2StateKickButton> (*this, "presetDecButton_");
+    presetDecButton_->setImage (load ({ BinaryData::presetprev_png, BinaryData::presetprev_pngSize }));
+    presetDecButton_->onClick = [this] { stepPreset (false); };
+
+    presetIncButton_ = addControl<Tervix2StateKickButton> (*this, "presetIncButton_");
+    presetIncButton_->setImage (load ({ BinaryData::presetnext_png, BinaryData::presetnext_pngSize }));
+    presetIncButton_->onClick = [this] { stepPreset (true); };
+
+    presetMenu_ = addControl<TervixPresetMenu> (*this, "presetMenu_");
+    presetMenu_->setDirectoryPath (getUserPresetFolder().getFullPathName());
+    presetMenu_->setFileExtension (presetWildcard);
+    presetMenu_->setSelectedFilePath (livePresetPath());
+    presetMenu_->setColour (juce::Label::textColourId, juce::Colours::black);
+    presetMenu_->onTextChange = [this] { loadSelectedPreset(); };
+
+    abButton_ = addControl<Tervix2StateButton> (*this, "abButton_");
+    abButton_->setImage (load ({ BinaryData::abswitch_png, BinaryData::abswitch_pngSize }));
+    abButton_->onClick = [this] { switchSide(); };
+
+    abCopyButton_ = addControl<Tervix2StateKickButton> (*this, "abCopyButton_");
+    abCopyButton_->onClick = [this] { copySide(); };
+    showLiveSide();
+
+    bypassButton_ = addControl<Tervix4StateButton3PDT> (*this, "bypassButton_");
+    bypassButton_->setImage (load ({ BinaryData::footswitch_png, BinaryData::footswitch_pngSize }));
+    bypassButton_->onClick = [this] { *processorRef.onBypassParam = bypassButton_->getToggleState(); };
+
+    typeKnob_ = addControl<TervixVerticalSwitchJ5> (*this, "typeKnob_");
+    typeKnob_->setImage (load ({ BinaryData::typeswitch_png, BinaryData::typeswitch_pngSize }), typeSwitchPositions);
+    typeKnob_->framesAscending = false;
+    typeKnob_->onValueChange = [this]
+    {
+        writeEqualizerType (juce::roundToInt (typeKnob_->getValue() * (typeKnob_->numFrames - 1)));
+    };
+
+    auto setUpFader = [] (TervixMovingBackgroundVerticalSlider& fader, const Picture& strip,
+                          juce::AudioParameterFloat& parameter)
+    {
+        fader.setImage (load (strip), faderFrames);
+        fader.setDoubleClickReturnValue (true, faderDoubleClickValue, juce::ModifierKeys::altModifier);
+        fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
+    };
+
+    for (size_t band = 0; band < sliderFaders_.size(); ++band)
+    {
+        sliderFaders_[band] = addControl<TervixMovingBackgroundVerticalSlider> (
+            *this, "slider" + juce::String (band + 1) + "Fader_");
+        setUpFader (*sliderFaders_[band], faderPictures[band], *processorRef.freqLevelParams[band]);
+    }
+
+    levelKnob_ = addControl<TervixMovingBackgroundVerticalSlider> (*this, "levelKnob_");
+    setUpFader (*levelKnob_, { BinaryData::faderlevel_png, BinaryData::faderlevel_pngSize }, *processorRef.levelParam);
+    showParameters();
+
+    // Invisible hot spots over the background's printed captions.
+    aboutShowButton_ = addControl<Tervix2StateKickButton> (*this, "aboutShowButton_");
+    aboutShowButton_->onClick = [this] { showAbout(); };
+
+    aboutContainer_ = std::make_unique<TervixSplashScreen> ("aboutContainer_");
+    addChildComponent (*aboutContainer_);
+
+    for (size_t type = 0; type < typeShortcutButtons_.size(); ++type)
+    {
+        typeShortcutButtons_[type] = addControl<Tervix2StateKickButton> (
+            *this, "type" + juce::String (type + 1) + "ShortcutButton_");
+        typeShortcutButtons_[type]->onClick = [this, type] { writeEqualizerType ((int) type); };
+    }
+
+    savePresetBrowser_ = std::make_unique<TervixPresetBrowser> ("savePresetBrowser_", "Save", getUserPresetFolder(),
+                                                                presetWildcard, &processorRef, presetMenu_.get());
+    addChildComponent (*savePresetBrowser_);
+    savePresetBrowser_->needChangeParentModal (false);
+
+    overwritePresetComponent_ = std::make_unique<TervixOverwriteComponent> ("overwritePresetComponent_", &processorRef,
+                                                                            presetMenu_.get());
+    addChildComponent (*overwritePresetComponent_);
+
+    alert_ = std::make_unique<TervixAlertComponent> ("alert_", 0, 0, 0);
+    addChildComponent (*alert_);
+
+    // The first tick shows the processor's whole state and compares the preset.
+    processorRef.channelChanged = true;
+    processorRef.presetChanged = true;
+    processorRef.parametersChanged = true;
+    presetRecheckPending = true;
+    presetRecheckCount = 0;
+
+    setSize (backgroundImage.getWidth(), backgroundImage.getHeight());
+    startTimer (refreshIntervalMs);
+}
+
+VostrelZR2814AudioProcessorEditor::~VostrelZR2814AudioProcessorEditor()
+{
+    fileButton_.reset();
+    presetDecButton_.reset();
+    presetIncButton_.reset();
+    abButton_.reset();
+    abCopyButton_.reset();
+    bypassButton_.reset();
+    typeKnob_.reset();
+
+    for (auto& fader : sliderFaders_)
+        fader.reset();
+
+    levelKnob_.reset();
+
+    for (auto& button : typeShortcutButtons_)
+        button.reset();
+
+    aboutShowButton_.reset();
+    aboutContainer_.reset();
+    savePresetBrowser_.reset();
+    overwritePresetComponent_.reset();
+    alert_.reset();
+
+    writeSettings();
+    stopTimer();
+
+    // Before lookAndFeel goes, so that the framework never holds it destroyed.
+    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+}
+
+//==============================================================================
+void VostrelZR2814AudioProcessorEditor::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colours::black);
+    g.drawImageAt (backgroundImage, 0, 0);
+}
+
+void VostrelZR2814AudioProcessorEditor::resized()
+{
+    fileButton_->setBounds (4, 3, 60, 29);
+    presetDecButton_->setBounds (262, 3, 29, 29);
+    presetIncButton_->setBounds (291, 3, 29, 29);
+    presetMenu_->setBounds (67, 3, 192, 26);
+    abButton_->setBounds (105, 37, 37, 19);
+    abCopyButton_->setBounds (165, 33, 70, 24);
+    bypassButton_->setBounds (238, 357, 55, 96);
+    typeKnob_->setBounds (37, 314, 43, 71);
+    typeKnob_->dragLength = 45.0;
+
+    for (size_t band = 0; band < sliderFaders_.size(); ++band)
+        sliderFaders_[band]->setBounds (faderX[band], faderY, faderWidth, faderHeight);
+
+    levelKnob_->setBounds (261, faderY, faderWidth, faderHeight);
+    aboutShowButton_->setBounds (13, 379, 112, 65);
+    aboutContainer_->setBounds (0, 0, 325, 454);
+    typeShortcutButtons_[0]->setBounds (92, 314, 42, 12);
+    typeShortcutButtons_[1]->setBounds (92, 332, 30, 12);
+    typeShortcutButtons_[2]->setBounds (92, 353, 30, 12);
+
+    for (juce::Component* overlay : { (juce::Component*) savePresetBrowser_.get(),
+                                      (juce::Component*) overwritePresetComponent_.get(),
+                                      (juce::Component*) alert_.get() })
+        overlay->setBounds (0, 0, 325, 454);
+}
+
+//==============================================================================
+void VostrelZR2814AudioProcessorEditor::timerCallback()
+{
+    // Each flag is taken before what it announces is read: a change raised while
+    // this tick runs stays raised for the next one.
+    if (processorRef.parametersChanged.exchange (false))
+    {
+        showParameters();
+
+        if (processorRef.channelChanged.exchange (false))
+            showLiveSide();
+
+        if (processorRef.presetChanged.exchange (false))
+        {
+            selectAndCompareLivePreset();
+            presetRecheckPending = true;
+            presetRecheckCount = 0;
+        }
+        else
+        {
+            presetMenu_->setPresetHasChanged();
+        }
+    }
+
+    // A load's last parameter changes may still be on their way: the preset is
+    // compared again on this tick and the next two.
+    if (presetRecheckPending && presetRecheckCount <= 2)
+    {
+        selectAndCompareLivePreset();
+        ++presetRecheckCount;
+    }
+}
+
+void VostrelZR2814AudioProcessorEditor::showParameters()
+{
+    bypassButton_->setToggleState (processorRef.onBypassParam->get(), juce::dontSendNotification);
+
+    const int positions = typeKnob_->numFrames;
+    typeKnob_->setValue (positions >= 2 ? processorRef.equalizerTypeParam->getIndex() / (double) (positions - 1) : 0.0,
+                         juce::dontSendNotification);
+
+    for (size_t band = 0; band < sliderFaders_.size(); ++band)
+        sliderFaders_[band]->setValue (processorRef.freqLevelParams[band]->get(), juce::dontSendNotification);
+
+    levelKnob_->setValue (processorRef.levelParam->get(), juce::dontSendNotification);
+}
+
+void VostrelZR2814AudioProcessorEditor::showLiveSide()
+{
+    const bool sideB = processorRef.getActiveChannel() == channelB;
+    abButton_->setToggleState (sideB, juce::dontSendNotification);
+    abCopyButton_->setImage (abCopyPicture (sideB));
+}
+
+void VostrelZR2814AudioProcessorEditor::selectAndCompareLivePreset()
+{
+    presetMenu_->setSelectedFilePath (livePresetPath());
+    presetMenu_->compareAndMarkPreset (&processorRef);
+}
+
+ProgramSlot& VostrelZR2814AudioProcessorEditor::currentSlot()
+{
+    return processorRef.programs[juce::jlimit (0, VostrelZR2814AudioProcessor::numPrograms - 1,
+                                               (int) processorRef.currentProgram)];
+}
+
+juce::String& VostrelZR2814AudioProcessorEditor::livePresetPath()
+{
+    return currentSlot().presetPath[processorRef.getActiveChannel()];
+}
+
+//==============================================================================
+void VostrelZR2814AudioProcessorEditor::writeEqualizerType (int index)
+{
+    *processorRef.equalizerTypeParam = index;
+}
+
+void VostrelZR2814AudioProcessorEditor::stepPreset (bool forward)
+{
+    if (forward)
+        presetMenu_->nextResult();
+    else
+        presetMenu_->previousResult();
+
+    loadSelectedPreset();
+}
+
+void VostrelZR2814AudioProcessorEditor::loadSelectedPreset()
+{
+    const auto path = presetMenu_->getSelectedFilePath();
+    livePresetPath() = path;
+
+    if (presetMenu_->readPreset (&processorRef, path) == presetNewerVersion)
+    {
+        alert_->setTitle ("\"" + path + "\"\nwas made using a newer version of " + productName
+                          + ".\nTo use this preset correctly, please install the newest version from: "
+                          + downloadsPageAddress);
+        alert_->show (1, iconAsterix);
+    }
+
+    processorRef.presetChanged = true;
+    processorRef.parametersChanged = true;
+    processorRef.updateHostDisplay();
+}
+
+void VostrelZR2814AudioProcessorEditor::showFileMenu()
+{
+    juce::PopupMenu menu;
+    menu.addItem (itemSavePreset, "Save Preset");
+    menu.addItem (itemSavePresetAs, "Save Preset As...");
+    menu.addSeparator();
+    menu.addItem (itemGoToPresetFolder, "Go to Preset Folder...");
+    menu.addSeparator();
+    menu.addItem (itemUserManual, "User Manual");
+    menu.addSeparator();
+    menu.addItem (itemWebsite, "Tervix Website");
+
+    // The result may arrive after the window has closed.
+    juce::Component::SafePointer<VostrelZR2814AudioProcessorEditor> safeThis (this);
+    menu.showMenuAsync (juce::PopupMenu::Options().withTargetComponent (fileButton_.get()).withStandardItemHeight (20),
+                        [safeThis] (int result)
+                        {
+                            if (safeThis != nullptr)
+                                safeThis->fileMenuResult (result);
+                        });
+}
+
+void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)
+{
+    switch (itemId)
+    {
+        case itemSavePreset:
+            if (const auto file = getOverwritablePresetFile(); file != juce::File())
+            {
+                const auto path = file.getFullPathName();
+                const int shownLength = juce::jmax (0, path.length() - getUserPresetFolder().getFullPathName().length() - 1);
+                overwritePresetComponent_->presetFilePath = path;
+                overwritePresetComponent_->setTitle ("Are you sure you want to overwrite this preset?\n\n\""
+                                                     + path.getLastCharacters (shownLength) + "\"");
+                overwritePresetComponent_->show (2, iconAsterix);
+                break;
+            }
+
+            createPresetFolder();
+            savePresetBrowser_->show();
+            break;
+
+        case itemSavePresetAs:
+            createPresetFolder();
+            savePresetBrowser_->show();
+            break;
+
+        case itemGoToPresetFolder:
+            if (const auto folder = getUserPresetFolder(); folder.isDirectory())
+                openWithDesktop (folder.getFullPathName());
+            break;
+
+        case itemUserManual:
+            if (const auto manual = getUserManualFile(); manual.existsAsFile())
+            {
+                openWithDesktop (manual.getFullPathName());
+            }
+            else
+            {
+                alert_->setTitle ("User manual on: \"" + manual.getFullPathName() + "\" is not available.");
+                alert_->show (1, iconFrown);
+            }
+            break;
+
+        case itemWebsite:
+            openWithDesktop (shopPageAddress);
+            break;
+
+        default:
+            break;
+    }
+}
+
+juce::File VostrelZR2814AudioProcessorEditor::getOverwritablePresetFile()
+{
+    // The stored path may come from a host session: only a relative path of "/"
+    // separated names that really leads into the preset folder is trusted.
+    const auto& path = livePresetPath();
+    const auto folder = getUserPresetFolder();
+
+    if (path.containsChar ('\\') || juce::File::isAbsolutePath (path))
+        return {};
+
+    const auto file = folder.getChildFile (path);
+
+    if (! file.existsAsFile())
+        return {};
+
+    std::error_code fileError, folderError;
+    const auto realFile = std::filesystem::canonical (file.getFullPathName().toStdString(), fileError);
+    const auto realFolder = std::filesystem::canonical (folder.getFullPathName().toStdString(), folderError);
+
+    if (fileError || folderError || ! juce::File (realFile.string()).isAChildOf (juce::File (realFolder.string())))
+        return {};
+
+    return file;
+}
+
+void VostrelZR2814AudioProcessorEditor::createPresetFolder()
+{
+    if (const auto folder = getUserPresetFolder(); ! folder.isDirectory())
+        folder.createDirectory();
+}
+
+//==============================================================================
+void VostrelZR2814AudioProcessorEditor::switchSide()
+{
+    const int side = abButton_->getToggleState() ? channelB : channelA;
+    auto& slot = currentSlot();
+    slot.activeChannel = side;
+    presetMenu_->setSelectedFilePath (slot.presetPath[side]);
+    abCopyButton_->setImage (abCopyPicture (side == channelB));
+
+    processorRef.applyLiveSide();
+
+    processorRef.presetChanged = true;
+    processorRef.parametersChanged = true;
+    processorRef.updateHostDisplay();
+}
+
+void VostrelZR2814AudioProcessorEditor::copySide()
+{
+    // The button's state, which its picture shows, says which way the copy goes.
+    const int from = abButton_->getToggleState() ? channelB : channelA;
+    auto& values = currentSlot().values;
+
+    for (int i = 0; i < juce::jmin ((int) numParameters, processorRef.paramInfos.size()); ++i)
+        values[1 - from][i] = values[from][i];
+}
+
+void VostrelZR2814AudioProcessorEditor::showAbout()
+{
+    aboutContainer_->versionLabel_->setText (juce::String (VOSTREL_VERSION_STRING) + " (64bit)",
+                                             juce::dontSendNotification);
+    aboutContainer_->show();
+}
+
+//==============================================================================
+void VostrelZR2814AudioProcessorEditor::readSettings()
+{
+    ofldrCopied = v100Copied = v110Copied = false;
+
+    // A pipe or device could block the window's opening, and a huge file is not
+    // ours: either counts as a first run.
+    const auto file = getSettingsFile();
+
+    if (! isRegularFile (file) || file.getSize() > maxSettingsFileBytes)
+        return;
+
+    const auto xml = PresetXml::parse (file.loadFileAsString());
+
+    if (xml == nullptr)
+        return;
+
+    for (auto* copyProperties : xml->getChildIterator())
+    {
+        if (copyProperties->getTagName().equalsIgnoreCase ("PresetProperties"))
+        {
+            ofldrCopied = copyProperties->getBoolAttribute ("ofldrCopied", false);
+            v100Copied = copyProperties->getBoolAttribute ("v100Copied", false);
+            v110Copied = copyProperties->getBoolAttribute ("v110Copied", false);
+            return;
+        }
+    }
+}
+
+void VostrelZR2814AudioProcessorEditor::copyFactoryPresets()
+{
+    const auto target = getUserPresetFolder();
+    const auto factory = getFactoryPresetFolder();
+
+    if (! ofldrCopied)
+    {
+        const auto oldFolder = getOldUserPresetFolder();
+        ofldrCopied = oldFolder.isDirectory() ? copyMissingFiles (oldFolder, target) : true;
+    }
+
+    for (auto [copied, version] : { std::pair<bool*, const char*> { &v100Copied, "Ver.1.0.0" },
+                                    std::pair<bool*, const char*> { &v110Copied, "Ver.1.1.0" } })
+        if (! *copied && factory.getChildFile (version).isDirectory())
+            *copied = copyMissingFiles (factory.getChildFile (version), target);
+
+    // Without any version folder, the whole set fills a preset folder that does
+    // not exist yet; nothing remembers it, the existing folder stops it next time.
+    if (! v100Copied && ! v110Copied && ! target.isDirectory() && factory.getChildFile ("All").isDirectory())
+        copyMissingFiles (factory.getChildFile ("All"), target);
+}
+
+void VostrelZR2814AudioProcessorEditor::writeSettings() const
+{
+    const auto file = getSettingsFile();
+
+    if (! file.exists())
+        file.create();
+
+    juce::XmlElement root ("tervixPluginProperty");
+    auto* copyProperties = root.createNewChildElement ("PresetProperties");
+    copyProperties->setAttribute ("ofldrCopied", ofldrCopied ? "true" : "false");
+    copyProperties->setAttribute ("v100Copied", v100Copied ? "true" : "false");
+    copyProperties->setAttribute ("v110Copied", v110Copied ? "true" : "false");
+    root.writeTo (file);
+}
+
+//==============================================================================
+juce::AudioProcessorEditor* VostrelZR2814AudioProcessor::createEditor()
+{
+    return new VostrelZR2814AudioProcessorEditor (*this);
+}

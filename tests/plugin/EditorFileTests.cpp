@@ -1,0 +1,292 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+// The editor's file work: the file menu (with a stub desktop opener first on
+// PATH), the settings file and the first-run copy of factory presets.
+
+#include "EditorTestSupport.h"
+
+#include <sys/stat.h>
+
+using namespace vostrel::test;
+
+namespace
+{
+    juce::File put (const juce::File& file, const juce::String& text = "preset")
+    {
+        file.getParentDirectory().createDirectory();
+        file.replaceWithText (text, false, false, "\n");
+        return file;
+    }
+
+    /** An xdg-open first on PATH that records the arguments of each run. */
+    struct StubOpener
+    {
+        explicit StubOpener (const juce::File& folder)
+            : bin (folder.getChildFile ("bin")), log (bin.getChildFile ("log"))
+        {
+            put (bin.getChildFile ("xdg-open"), "#!/bin/sh\nlog=\"$(dirname \"$0\")/log\"\n"
+                                                "printf '%s\\037' \"$@\" >> \"$log\"\necho >> \"$log\"\n")
+                .setExecutePermission (true);
+            setenv ("PATH", (bin.getFullPathName() + ":" + previousPath).toRawUTF8(), 1);
+        }
+
+        ~StubOpener() { setenv ("PATH", previousPath.toRawUTF8(), 1); }
+
+        /** The arguments of every run so far, waiting for one to finish; each run
+            ends with an empty entry. */
+        juce::StringArray opened()
+        {
+            for (int attempt = 0; attempt < 1000 && ! log.loadFileAsString().endsWithChar ('\n'); ++attempt)
+                juce::Thread::sleep (10);
+
+            const auto arguments = juce::StringArray::fromTokens (log.loadFileAsString().trimEnd(), "\x1f", {});
+            log.deleteFile();
+            return arguments;
+        }
+
+        const juce::String previousPath { juce::SystemStats::getEnvironmentVariable ("PATH", {}) };
+        const juce::File bin, log;
+    };
+
+    /** What the stub records for a single run with a single argument. */
+    juce::StringArray oneRunWith (const juce::String& argument)
+    {
+        return juce::StringArray::fromTokens (argument + "\x1f", "\x1f", {});
+    }
+
+    struct FileMenu : EditorTest
+    {
+        juce::Component& overlay (const char* name) { return child (name); }
+
+        void hideOverlays()
+        {
+            child<TervixFileBrowser> ("savePresetBrowser_").hide();
+            child<TervixAlertComponent> ("overwritePresetComponent_").hide();
+            child<TervixAlertComponent> ("alert_").hide();
+        }
+
+        StubOpener opener { temp.folder };
+    };
+}
+
+TEST_F (FileMenu, EachItemDoesWhatItSays)
+{
+    open();
+    const auto folder = getUserPresetFolder();
+
+    editor->fileMenuResult (0);
+    editor->fileMenuResult (6);
+    editor->fileMenuResult (3); // no preset folder yet: nothing opens
+
+    for (const char* name : { "savePresetBrowser_", "overwritePresetComponent_", "alert_" })
+        EXPECT_FALSE (overlay (name).isVisible()) << name;
+
+    // "Save Preset" of the default "Init.tzrp", which does not exist: the dialog.
+    editor->fileMenuResult (1);
+    EXPECT_TRUE (folder.isDirectory());
+    EXPECT_TRUE (overlay ("savePresetBrowser_").isVisible());
+    hideOverlays();
+
+    put (folder.getChildFile ("Sub/x.tzrp"));
+    livePresetPath() = "Sub/x.tzrp";
+    editor->fileMenuResult (1);
+    auto& question = child<TervixOverwriteComponent> ("overwritePresetComponent_");
+    EXPECT_TRUE (question.isVisible());
+    EXPECT_EQ (juce::String ("Are you sure you want to overwrite this preset?\n\n\"Sub/x.tzrp\""), question.titleText_->getText());
+    EXPECT_EQ (folder.getChildFile ("Sub/x.tzrp").getFullPathName(), question.presetFilePath);
+    hideOverlays();
+
+    editor->fileMenuResult (2);
+    EXPECT_TRUE (overlay ("savePresetBrowser_").isVisible());
+    hideOverlays();
+
+    editor->fileMenuResult (4);
+    auto& alert = child<TervixAlertComponent> ("alert_");
+    EXPECT_TRUE (alert.isVisible());
+    EXPECT_EQ ("User manual on: \"" + getUserManualFile().getFullPathName() + "\" is not available.",
+               alert.titleText_->getText());
+
+    // Only the web page opened: the folder, missing earlier, did not.
+    editor->fileMenuResult (5);
+    EXPECT_EQ (oneRunWith ("https://tervix.example.com/shop/vostrel-zr2814"), opener.opened());
+}
+
+TEST_F (FileMenu, FoldersAndFilesGoToTheOpenerAsOneArgumentWithoutAShell)
+{
+    const auto oddMusic = temp.folder.getChildFile ("My \"Music\" 'n' (old) $HOME; touch ran");
+    ScopedLocationRoots oddRoots (oddMusic, system);
+    getUserPresetFolder().createDirectory();
+
+    // A manual with its execute bit set is opened, not run.
+    const auto ran = temp.folder.getChildFile ("ran");
+    const auto manual = put (getUserManualFile(), "#!/bin/sh\ntouch '" + ran.getFullPathName() + "'\n");
+    manual.setExecutePermission (true);
+
+    open();
+    editor->fileMenuResult (3);
+    EXPECT_EQ (oneRunWith (getUserPresetFolder().getFullPathName()), opener.opened());
+    editor->fileMenuResult (4);
+    EXPECT_EQ (oneRunWith (manual.getFullPathName()), opener.opened());
+    EXPECT_FALSE (ran.exists());
+    EXPECT_FALSE (child ("alert_").isVisible());
+}
+
+TEST_F (FileMenu, SavePresetOverwritesOnlyAStoredPathThatLeadsIntoThePresetFolder)
+{
+    const auto folder = getUserPresetFolder();
+    const auto outside = put (temp.folder.getChildFile ("outside/x.tzrp"), "theirs");
+    put (folder.getParentDirectory().getChildFile ("x.tzrp"), "theirs");
+    put (folder.getChildFile ("Sub\\..\\..\\x.tzrp"), "theirs");
+    put (folder.getChildFile ("In.tzrp"), "mine");
+    ASSERT_TRUE (outside.getParentDirectory().createSymbolicLink (folder.getChildFile ("Link"), true));
+    open();
+
+    const std::pair<juce::String, bool> cases[] = { { outside.getFullPathName(), false },
+                                                    { "../x.tzrp", false },
+                                                    { "Sub\\..\\..\\x.tzrp", false },
+                                                    { "Link/x.tzrp", false },
+                                                    { "Sub/../In.tzrp", true } };
+
+    for (const auto& [path, asks] : cases)
+    {
+        SCOPED_TRACE (path);
+        livePresetPath() = path;
+        editor->fileMenuResult (1);
+        EXPECT_EQ (asks, overlay ("overwritePresetComponent_").isVisible());
+        EXPECT_EQ (! asks, overlay ("savePresetBrowser_").isVisible());
+        hideOverlays();
+    }
+
+    EXPECT_EQ (juce::String ("theirs"), outside.loadFileAsString());
+}
+
+//==============================================================================
+namespace
+{
+    struct FirstRun : EditorTest
+    {
+        juce::File factory (const juce::String& path) { return getFactoryPresetFolder().getChildFile (path); }
+        juce::File user (const juce::String& path) { return getUserPresetFolder().getChildFile (path); }
+
+        juce::String settingsFor (bool ofldr, bool v100, bool v110)
+        {
+            auto flag = [] (bool b) { return b ? "\"true\"" : "\"false\""; };
+            return juce::String ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<tervixPluginProperty>\r\n"
+                                 "  <PresetProperties ofldrCopied=") + flag (ofldr) + " v100Copied=" + flag (v100)
+                   + " v110Copied=" + flag (v110) + "/>\r\n</tervixPluginProperty>\r\n";
+        }
+
+        /** Opens and closes a window, as a user does, and returns the settings written. */
+        juce::String openAndClose()
+        {
+            open();
+            close();
+            return getSettingsFile().loadFileAsString();
+        }
+
+        void startOver()
+        {
+            music.deleteRecursively();
+            system.deleteRecursively();
+        }
+    };
+}
+
+TEST_F (FirstRun, CopiesTheVersionFoldersOnceAndRemembersIt)
+{
+    put (factory ("Ver.1.0.0/a.tzrp"));
+    put (factory ("Ver.1.1.0/Bass/b.tzrp"));
+    put (factory ("All/c.tzrp"));
+
+    EXPECT_EQ (settingsFor (true, true, true), openAndClose());
+    EXPECT_TRUE (user ("a.tzrp").existsAsFile());
+    EXPECT_TRUE (user ("Bass/b.tzrp").existsAsFile());
+    EXPECT_FALSE (user ("c.tzrp").exists());
+
+    // Remembered: a user who deleted a factory preset does not get it back.
+    user ("a.tzrp").deleteFile();
+    openAndClose();
+    EXPECT_FALSE (user ("a.tzrp").exists());
+}
+
+TEST_F (FirstRun, WithoutVersionFoldersTheWholeSetFillsOnlyAMissingPresetFolder)
+{
+    put (factory ("All/c.tzrp"));
+    EXPECT_EQ (settingsFor (true, false, false), openAndClose());
+    EXPECT_TRUE (user ("c.tzrp").existsAsFile());
+
+    user ("c.tzrp").deleteFile();
+    openAndClose();
+    EXPECT_FALSE (user ("c.tzrp").exists());
+}
+
+TEST_F (FirstRun, NeverReplacesOrFollowsWhatIsThere)
+{
+    put (getOldUserPresetFolder().getChildFile ("old.tzrp"));
+    put (user ("a.tzrp"), "mine");
+    put (factory ("Ver.1.0.0/a.tzrp"), "factory");
+    put (factory ("Ver.1.0.0/Sub/d.tzrp"));
+    ASSERT_TRUE (factory ("Ver.1.0.0").createSymbolicLink (factory ("Ver.1.0.0/Loop"), true));
+    put (factory ("Ver.1.1.0/Sub2/e.tzrp"));
+    put (user ("Sub2"), "a file where the factory has a folder");
+
+    // The folder that cannot be made leaves its flag false, and trying again
+    // still replaces nothing.
+    for (int attempt = 0; attempt < 2; ++attempt)
+    {
+        EXPECT_EQ (settingsFor (true, true, false), openAndClose());
+        EXPECT_TRUE (user ("old.tzrp").existsAsFile());
+        EXPECT_EQ (juce::String ("mine"), user ("a.tzrp").loadFileAsString());
+        EXPECT_TRUE (user ("Sub/d.tzrp").existsAsFile());
+        EXPECT_FALSE (user ("Loop").exists());
+        EXPECT_EQ (juce::String ("a file where the factory has a folder"), user ("Sub2").loadFileAsString());
+    }
+}
+
+TEST_F (FirstRun, SettingsFilesAreReadAsWrittenAndOddOnesCountAsAFirstRun)
+{
+    const juce::String large = "<tervixPluginProperty><PresetProperties v100Copied=\"true\"/><!--"
+                               + juce::String::repeatedString ("x", 70000) + "--></tervixPluginProperty>";
+    const std::pair<juce::String, bool> cases[] = {
+        { "<other><PresetProperties v100Copied=\"yes\"/></other>", true },
+        { "<tervixPluginProperty><presetproperties v100Copied=\"1\"/></tervixPluginProperty>", true },
+        { "<tervixPluginProperty><PresetProperties V100Copied=\"true\"/></tervixPluginProperty>", false },
+        { "<tervixPluginProperty><Other v100Copied=\"true\"/></tervixPluginProperty>", false },
+        { "not XML", false },
+        { large, false },
+        { "fifo", false },
+        { "folder", false },
+    };
+
+    for (const auto& [contents, read] : cases)
+    {
+        SCOPED_TRACE (contents.substring (0, 80));
+        startOver();
+        put (factory ("Ver.1.0.0/a.tzrp"));
+        const auto settings = getSettingsFile();
+        settings.getParentDirectory().createDirectory();
+
+        if (contents == "fifo")
+            ASSERT_EQ (0, mkfifo (settings.getFullPathName().toRawUTF8(), 0600));
+        else if (contents == "folder")
+            settings.createDirectory();
+        else
+            settings.replaceWithText (contents);
+
+        EXPECT_EQ (settingsFor (true, true, false), openAndClose());
+        EXPECT_EQ (! read, user ("a.tzrp").existsAsFile());
+    }
+}
+
+TEST_F (FirstRun, AFreshInstanceShowsTheShippedInitUnmarked)
+{
+    ASSERT_TRUE (juce::File (VOSTREL_FACTORY_PRESETS).copyDirectoryTo (getFactoryPresetFolder()));
+    open();
+    tick (3);
+    EXPECT_EQ (juce::String ("Init"), menu().getText());
+    EXPECT_TRUE (user ("Flat.tzrp").existsAsFile());
+}

@@ -1,0 +1,105 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+// The editor in a real window, worked with the real X pointer (xdotool).
+
+#include "EditorTestSupport.h"
+#include "MenuSupport.h"
+
+using namespace vostrel::test;
+
+namespace
+{
+    struct RealWindow : EditorTest
+    {
+        void show()
+        {
+            open();
+            editor->setTopLeftPosition (100, 100);
+            editor->addToDesktop (0);
+            editor->setVisible (true);
+            pumpMessages (200);
+        }
+
+        /** Runs xdotool with the message loop running, so that the window takes
+            the pointer's events as they come. */
+        void pointer (const juce::String& steps)
+        {
+            juce::ChildProcess xdotool;
+            ASSERT_TRUE (xdotool.start ("xdotool " + steps));
+
+            while (xdotool.isRunning())
+                pumpMessages (10);
+
+            pumpMessages (200);
+        }
+
+        juce::String at (juce::Point<int> p) { return "mousemove " + juce::String (p.x) + " " + juce::String (p.y); }
+
+        juce::String at (const juce::String& name, juce::Point<int> offset)
+        {
+            return at (child (name).getScreenPosition() + offset);
+        }
+
+        juce::String at (const juce::String& name) { return at (name, child (name).getLocalBounds().getCentre()); }
+
+        /** The screen centre of an item of the innermost open menu. */
+        juce::Point<int> menuItem (const juce::String& title)
+        {
+            for (auto* item : menuItems (*openMenus().getLast()))
+                if (item->getTitle() == title)
+                    return item->getComponent().getScreenBounds().getCentre();
+
+            ADD_FAILURE() << "no menu item " << title;
+            return {};
+        }
+    };
+}
+
+TEST_F (RealWindow, AFaderDraggedTheFootswitchAndAPresetPickedReachTheProcessor)
+{
+    setParameter (paramFreqLevel1, 0.2f);
+    writePreset ("A.tzrp");
+    setParameter (paramFreqLevel1, 0.8f);
+    writePreset ("B.tzrp");
+    livePresetPath() = "A.tzrp";
+    show();
+
+    pointer (at ("slider3Fader_", { 12, 130 }) + " mousedown 1 sleep 0.2 " + at ("slider3Fader_", { 12, 40 })
+             + " sleep 0.2 mouseup 1");
+    EXPECT_GT (parameter (paramFreqLevel3), 0.7f);
+    EXPECT_FLOAT_EQ ((float) child<juce::Slider> ("slider3Fader_").getValue(), parameter (paramFreqLevel3));
+
+    pointer (at ("bypassButton_") + " click 1");
+    EXPECT_FALSE (processor.onBypassParam->get());
+
+    pointer (at ("presetMenu_") + " click 1");
+    ASSERT_TRUE (waitForMenus (1));
+    pointer (at (menuItem ("B.tzrp")) + " sleep 0.3 click 1");
+    EXPECT_TRUE (waitForMenus (0));
+    EXPECT_EQ (juce::String ("B.tzrp"), livePresetPath());
+    EXPECT_FLOAT_EQ (0.8f, parameter (paramFreqLevel1));
+    EXPECT_EQ (juce::String ("B"), menu().getText());
+}
+
+TEST_F (RealWindow, ClosingTheWindowWhileAMenuIsOpenIsSafe)
+{
+    writePreset ("A.tzrp");
+
+    for (auto [control, item] : { std::pair { "fileButton_", "Save Preset As..." }, std::pair { "presetMenu_", "A.tzrp" } })
+    {
+        SCOPED_TRACE (control);
+        show();
+        pointer (at (control) + " click 1");
+        ASSERT_TRUE (waitForMenus (1));
+        const auto where = menuItem (item);
+
+        close();
+        pumpMessages (100);
+        pointer (at (where) + " click 1");
+        EXPECT_TRUE (waitForMenus (0));
+    }
+}
