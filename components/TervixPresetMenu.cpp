@@ -51,12 +51,7 @@ namespace TervixPresets
             || file.getSize() > maxPresetFileBytes)
             return {};
 
-        juce::MemoryBlock data;
-
-        if (! file.loadFileAsData (data))
-            return {};
-
-        return PresetXml::parseFileData (data.getData(), data.getSize());
+        return PresetXml::parseFile (file);
     }
 }
 

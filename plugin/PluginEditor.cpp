@@ -584,7 +584,7 @@ void VostrelZR2814AudioProcessorEditor::readSettings()
     if (! isRegularFile (file) || file.getSize() > maxSettingsFileBytes)
         return;
 
-    const auto xml = PresetXml::parse (file.loadFileAsString());
+    const auto xml = PresetXml::parseFile (file);
 
     if (xml == nullptr)
         return;

@@ -425,6 +425,16 @@ std::unique_ptr<juce::XmlElement> PresetXml::parseFileData (const void* data, si
     return parse (juce::String::createStringFromData (terminated.getData(), (int) numBytes));
 }
 
+std::unique_ptr<juce::XmlElement> PresetXml::parseFile (const juce::File& file)
+{
+    juce::MemoryBlock data;
+
+    if (! file.loadFileAsData (data))
+        return {};
+
+    return parseFileData (data.getData(), data.getSize());
+}
+
 std::unique_ptr<juce::XmlElement> PresetXml::parseState (const void* data, int sizeInBytes)
 {
     // The framework's binary form: "VC2!", a little-endian text length, the text.

@@ -39,6 +39,10 @@ namespace PresetXml
         read (a byte-order mark, UTF-16, else UTF-8, else Windows-1252). */
     std::unique_ptr<juce::XmlElement> parseFileData (const void* data, size_t numBytes);
 
+    /** Reads a file of ours (a preset or the settings file) and parses its bytes as
+        parseFileData does. Which files may be opened at all is the caller's rule. */
+    std::unique_ptr<juce::XmlElement> parseFile (const juce::File&);
+
     /** Parses host state in the framework's binary form ("VC2!", a little-endian
         text length, the text) by the same rules; null for anything else. */
     std::unique_ptr<juce::XmlElement> parseState (const void* data, int sizeInBytes);

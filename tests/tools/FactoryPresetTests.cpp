@@ -57,7 +57,7 @@ TEST (FactoryPresets, EveryFileLoadsAndRewritesIdentically)
         const auto file = shippedFolder.getChildFile (path);
         VostrelZR2814AudioProcessor processor;
 
-        const auto xml = PresetXml::parse (file.loadFileAsString());
+        const auto xml = PresetXml::parseFile (file);
         EXPECT_EQ (processor.readPreset (xml.get(), true), presetLoaded);
         EXPECT_TRUE (presetBytes (processor) == bytesOf (file)) << regenerate;
 
@@ -80,8 +80,7 @@ TEST (FactoryPresets, InitIsTheDefaultsAndFlatIsZeroDecibels)
             << folder << regenerate;
 
     VostrelZR2814AudioProcessor processor;
-    const auto flat = PresetXml::parse (
-        shippedFolder.getChildFile ("Ver.1.0.0/Flat.tzrp").loadFileAsString());
+    const auto flat = PresetXml::parseFile (shippedFolder.getChildFile ("Ver.1.0.0/Flat.tzrp"));
     ASSERT_EQ (processor.readPreset (flat.get(), true), presetLoaded);
     EXPECT_TRUE (processor.onBypassParam->get());
 
