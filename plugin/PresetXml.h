@@ -25,8 +25,10 @@ namespace PresetXml
     constexpr const char* channelTag = "Channel";
     constexpr const char* valueTag = "Value";
 
-    /** Largest text accepted, and deepest element nesting. */
-    constexpr size_t maxTextBytes = 256 * 1024;
+    /** Largest text accepted, and deepest element nesting. Our own bank stays well
+        below the size even when all 24 of its preset paths are as long as a path can
+        be and made of characters the writer escapes (about 0.5 MiB). */
+    constexpr size_t maxTextBytes = 1024 * 1024;
     constexpr int maxDepth = 32;
 
     /** Parses preset or bank text. Null unless the text is UTF-8 XML made only of

@@ -170,6 +170,18 @@ TEST (PresetXml, HostStateRoundTripIsByteIdentical)
     for (int i = 0; i < numParameters; ++i)
         EXPECT_NEAR (restored.getParameters()[i]->getValue(), restored.programs[7].values[channelB][i], 1e-5f) << i;
 
+    // So does a bank whose every preset path is as long as a path can be, in
+    // characters the writer spells out as references.
+    const auto longPath = juce::String::repeatedString (juce::CharPointer_UTF8 ("\xd0\x96"), 2047) + ".tzrp";
+
+    for (auto& slot : original.programs)
+        slot.presetPath[channelA] = slot.presetPath[channelB] = longPath;
+
+    const auto savedLong = stateOf (original);
+    restored.setStateInformation (savedLong.getData(), (int) savedLong.getSize());
+    EXPECT_EQ (restored.programs[11].presetPath[channelB], longPath);
+    EXPECT_EQ (stateOf (restored), savedLong);
+
     // A fresh instance's bank survives the same trip.
     VostrelZR2814AudioProcessor fresh, copy;
     const auto freshState = stateOf (fresh);
@@ -361,7 +373,7 @@ TEST (PresetXml, OversizedOrDeeplyNestedInputIsRefused)
     EXPECT_NE (parse (nested (31)), nullptr);
     EXPECT_EQ (parse (nested (32)), nullptr);
 
-    const auto big = presetWith ("<Value property=\"level\">0.5</Value>" + juce::String::repeatedString (" ", 300 * 1024));
+    const auto big = presetWith ("<Value property=\"level\">0.5</Value>" + juce::String::repeatedString (" ", 1100 * 1024));
     EXPECT_EQ (parse (big), nullptr);
 
     // A host state of either kind is ignored as a whole and leaves the bank alone.
