@@ -10,46 +10,7 @@
 #include "AAX_IParameter.h"
 
 #include <cstring>
-#include <new>
 #include <stdexcept>
-
-AAX_CMutex::AAX_CMutex()
-{
-    auto* block = new Block();
-
-    if (pthread_mutex_init (&block->mMutex, nullptr) == 0)
-        mBlock = block;
-    else
-        delete block;
-}
-
-AAX_CMutex::~AAX_CMutex()
-{
-    if (mBlock != nullptr)
-    {
-        pthread_mutex_destroy (&mBlock->mMutex);
-        delete mBlock;
-    }
-}
-
-bool AAX_CMutex::Lock()
-{
-    if (mBlock == nullptr || pthread_equal (mBlock->mOwner.load (std::memory_order_relaxed), pthread_self()))
-        return false;
-
-    pthread_mutex_lock (&mBlock->mMutex);
-    mBlock->mOwner.store (pthread_self(), std::memory_order_relaxed);
-    return true;
-}
-
-void AAX_CMutex::Unlock()
-{
-    if (mBlock == nullptr || ! pthread_equal (mBlock->mOwner.load (std::memory_order_relaxed), pthread_self()))
-        return;
-
-    mBlock->mOwner.store (0, std::memory_order_relaxed);
-    pthread_mutex_unlock (&mBlock->mMutex);
-}
 
 //==============================================================================
 void* AAX_CPacket::SPacketData::Get (size_t size)
