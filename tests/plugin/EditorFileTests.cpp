@@ -302,6 +302,32 @@ TEST_F (FirstRun, NeverReplacesOrFollowsWhatIsThere)
     }
 }
 
+TEST_F (FirstRun, AFailedCopyLeavesItsFlagFalseAndIsTriedAgain)
+{
+    // Each source in turn holds a file that cannot be read (a link to nothing);
+    // the other two copy.
+    for (int failing = 0; failing < 3; ++failing)
+    {
+        SCOPED_TRACE (failing);
+        startOver();
+        const juce::File sources[] = { getOldUserPresetFolder(), factory ("Ver.1.0.0"), factory ("Ver.1.1.0") };
+
+        for (int i = 0; i < 3; ++i)
+            put (sources[i].getChildFile (juce::String (i) + ".tzrp"));
+
+        const auto unreadable = sources[failing].getChildFile ("gone.tzrp");
+        ASSERT_TRUE (temp.folder.getChildFile ("nothing").createSymbolicLink (unreadable, true));
+
+        EXPECT_EQ (settingsFor (failing != 0, failing != 1, failing != 2), openAndClose());
+        EXPECT_TRUE (user (juce::String (failing) + ".tzrp").existsAsFile());
+
+        unreadable.deleteFile();
+        put (sources[failing].getChildFile ("later.tzrp"));
+        EXPECT_EQ (settingsFor (true, true, true), openAndClose());
+        EXPECT_TRUE (user ("later.tzrp").existsAsFile());
+    }
+}
+
 TEST_F (FirstRun, SettingsFilesAreReadAsWrittenAndOddOnesCountAsAFirstRun)
 {
     const juce::String large = "<tervixPluginProperty><PresetProperties v100Copied=\"true\"/><!--"
