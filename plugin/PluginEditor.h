@@ -40,6 +40,8 @@ public:
     /** The refresh tick: takes the processor's refresh flags and brings the
         controls, the A/B side and the preset name up to date. */
     void timerCallback() override;
+    /** The refresh tick's period in milliseconds; 0 once the timer has stopped. */
+    using juce::Timer::getTimerInterval;
 
     /** Creates the user preset folder when it does not exist. */
     void createPresetFolder();

@@ -9,7 +9,11 @@
 
 #include "EditorTestSupport.h"
 
+#include <algorithm>
+#include <fcntl.h>
+#include <map>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vostrel::test;
 
@@ -22,13 +26,15 @@ namespace
         return file;
     }
 
-    /** An xdg-open first on PATH that records the arguments of each run. */
+    /** An xdg-open first on PATH that records the arguments of each run, and the
+        open descriptors of the last. */
     struct StubOpener
     {
         explicit StubOpener (const juce::File& folder)
             : bin (folder.getChildFile ("bin")), log (bin.getChildFile ("log"))
         {
             put (bin.getChildFile ("xdg-open"), "#!/bin/sh\nlog=\"$(dirname \"$0\")/log\"\n"
+                                                "ls -l /proc/$$/fd > \"$log.fd\"\n"
                                                 "printf '%s\\037' \"$@\" >> \"$log\"\necho >> \"$log\"\n")
                 .setExecutePermission (true);
             setenv ("PATH", (bin.getFullPathName() + ":" + previousPath).toRawUTF8(), 1);
@@ -48,9 +54,31 @@ namespace
             return arguments;
         }
 
+        /** What the last run had open, one descriptor a line with what it leads to. */
+        juce::String descriptors() const { return log.withFileExtension ("fd").loadFileAsString(); }
+
         const juce::String previousPath { juce::SystemStats::getEnvironmentVariable ("PATH", {}) };
         const juce::File bin, log;
     };
+
+    /** This process's children by id, with their state letters ('Z': ended but
+        never waited for). The command name in parentheses may hold anything, so
+        the fields of a stat line are counted from its last ")". */
+    std::map<int, char> children()
+    {
+        std::map<int, char> found;
+
+        for (const auto& process : juce::File ("/proc").findChildFiles (juce::File::findDirectories, false, "*"))
+        {
+            const auto fields = juce::StringArray::fromTokens (
+                process.getChildFile ("stat").loadFileAsString().fromLastOccurrenceOf (")", false, false).trim(), " ", {});
+
+            if (fields.size() >= 2 && fields[1].getIntValue() == getpid())
+                found[process.getFileName().getIntValue()] = (char) fields[0][0];
+        }
+
+        return found;
+    }
 
     /** What the stub records for a single run with a single argument. */
     juce::StringArray oneRunWith (const juce::String& argument)
@@ -133,6 +161,33 @@ TEST_F (FileMenu, FoldersAndFilesGoToTheOpenerAsOneArgumentWithoutAShell)
     EXPECT_EQ (oneRunWith (manual.getFullPathName()), opener.opened());
     EXPECT_FALSE (ran.exists());
     EXPECT_FALSE (child ("alert_").isVisible());
+}
+
+TEST_F (FileMenu, TheOpenerGetsNoOpenFileOfTheHostAndLeavesNoZombie)
+{
+    // A host may hold files open without close-on-exec.
+    const auto held = put (temp.folder.getChildFile ("held by the host"));
+    const int descriptor = ::open (held.getFullPathName().toRawUTF8(), O_RDONLY);
+    ASSERT_GE (descriptor, 0);
+
+    open();
+    editor->fileMenuResult (VostrelZR2814AudioProcessorEditor::itemWebsite);
+    ASSERT_EQ (oneRunWith (VostrelZR2814AudioProcessorEditor::shopPageAddress), opener.opened());
+    EXPECT_TRUE (opener.descriptors().isNotEmpty());
+    EXPECT_FALSE (opener.descriptors().contains (held.getFullPathName()));
+
+    // Once every child has ended, none is left for us to reap.
+    auto running = []
+    {
+        const auto found = children();
+        return std::any_of (found.begin(), found.end(), [] (auto child) { return child.second != 'Z'; });
+    };
+
+    for (int attempt = 0; attempt < 1000 && running(); ++attempt)
+        juce::Thread::sleep (10);
+
+    EXPECT_EQ ((std::map<int, char>()), children());
+    ::close (descriptor);
 }
 
 TEST_F (FileMenu, SavePresetOverwritesOnlyAStoredPathThatLeadsIntoThePresetFolder)
@@ -244,6 +299,32 @@ TEST_F (FirstRun, NeverReplacesOrFollowsWhatIsThere)
         EXPECT_TRUE (user ("Sub/d.tzrp").existsAsFile());
         EXPECT_FALSE (user ("Loop").exists());
         EXPECT_EQ (juce::String ("a file where the factory has a folder"), user ("Sub2").loadFileAsString());
+    }
+}
+
+TEST_F (FirstRun, AFailedCopyLeavesItsFlagFalseAndIsTriedAgain)
+{
+    // Each source in turn holds a file that cannot be read (a link to nothing);
+    // the other two copy.
+    for (int failing = 0; failing < 3; ++failing)
+    {
+        SCOPED_TRACE (failing);
+        startOver();
+        const juce::File sources[] = { getOldUserPresetFolder(), factory ("Ver.1.0.0"), factory ("Ver.1.1.0") };
+
+        for (int i = 0; i < 3; ++i)
+            put (sources[i].getChildFile (juce::String (i) + ".tzrp"));
+
+        const auto unreadable = sources[failing].getChildFile ("gone.tzrp");
+        ASSERT_TRUE (temp.folder.getChildFile ("nothing").createSymbolicLink (unreadable, true));
+
+        EXPECT_EQ (settingsFor (failing != 0, failing != 1, failing != 2), openAndClose());
+        EXPECT_TRUE (user (juce::String (failing) + ".tzrp").existsAsFile());
+
+        unreadable.deleteFile();
+        put (sources[failing].getChildFile ("later.tzrp"));
+        EXPECT_EQ (settingsFor (true, true, true), openAndClose());
+        EXPECT_TRUE (user ("later.tzrp").existsAsFile());
     }
 }
 

@@ -12,7 +12,10 @@
 #include "BinaryData.h"
 #include "ComponentTestSupport.h"
 
+#include <sys/inotify.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 using namespace vostrel::test;
 
@@ -51,6 +54,40 @@ namespace
         return sideB ? TervixSkin::loadPicture (BinaryData::abcopy_b_png, BinaryData::abcopy_b_pngSize)
                      : TervixSkin::loadPicture (BinaryData::abcopy_a_png, BinaryData::abcopy_a_pngSize);
     }
+
+    /** Counts the reads of one file: every compare of the preset reads it. The
+        kernel merges identical events that follow each other unread, so opens
+        are watched too: with a close between them, no two closes are merged. */
+    struct FileReads
+    {
+        explicit FileReads (const juce::File& file)
+        {
+            inotify_add_watch (descriptor, file.getFullPathName().toRawUTF8(), IN_OPEN | IN_CLOSE_NOWRITE);
+        }
+
+        ~FileReads() { ::close (descriptor); }
+
+        /** The reads finished since the last call. */
+        int take()
+        {
+            int count = 0;
+            alignas (inotify_event) char events[4096];
+
+            for (ssize_t length; (length = ::read (descriptor, events, sizeof (events))) > 0;)
+            {
+                for (auto* at = events; at < events + length;)
+                {
+                    const auto* event = reinterpret_cast<const inotify_event*> (at);
+                    count += (event->mask & IN_CLOSE_NOWRITE) != 0 ? 1 : 0;
+                    at += sizeof (inotify_event) + event->len;
+                }
+            }
+
+            return count;
+        }
+
+        const int descriptor = inotify_init1 (IN_NONBLOCK | IN_CLOEXEC);
+    };
 }
 
 TEST_F (EditorTest, EveryChildHasItsNameBoundsAndPictureInCreationOrder)
@@ -230,6 +267,60 @@ TEST_F (EditorTest, AnAutomationChangeDuringATickIsNeverLost)
     automation.join();
     tick();
     EXPECT_FLOAT_EQ (0.625f, (float) child<juce::Slider> ("slider5Fader_").getValue());
+}
+
+TEST_F (EditorTest, RefreshesEveryFiftyMilliseconds)
+{
+    EXPECT_EQ (50, open().getTimerInterval());
+}
+
+TEST_F (EditorTest, APresetChangeIsComparedFourTimesOverThreeTicksOnceParametersChanged)
+{
+    FileReads reads (writePreset ("Init.tzrp"));
+    open();
+
+    // One compare as the tick makes it: select the live preset, then compare.
+    reads.take();
+    menu().setSelectedFilePath (livePresetPath());
+    menu().compareAndMarkPreset (&processor);
+    const int readsPerCompare = reads.take();
+    ASSERT_GT (readsPerCompare, 0);
+
+    auto readsOverFourTicks = [&]
+    {
+        std::vector<int> counts;
+
+        for (int i = 0; i < 4; ++i)
+        {
+            tick();
+            counts.push_back (reads.take());
+        }
+
+        return counts;
+    };
+
+    auto compares = [&] (std::vector<int> perTick)
+    {
+        for (int& n : perTick)
+            n *= readsPerCompare;
+
+        return perTick;
+    };
+
+    // Opening raised every flag: twice on the first tick, then once on each of
+    // the next two.
+    EXPECT_EQ (compares ({ 2, 1, 1, 0 }), readsOverFourTicks());
+
+    // A preset or side change waits for a parameter change to come with it.
+    processor.presetChanged = true;
+    processor.programs[0].activeChannel = channelB;
+    processor.channelChanged = true;
+    EXPECT_EQ (compares ({ 0, 0, 0, 0 }), readsOverFourTicks());
+    EXPECT_FALSE (child<juce::Button> ("abButton_").getToggleState());
+
+    processor.parametersChanged = true;
+    EXPECT_EQ (compares ({ 2, 1, 1, 0 }), readsOverFourTicks());
+    EXPECT_TRUE (child<juce::Button> ("abButton_").getToggleState());
 }
 
 //==============================================================================
