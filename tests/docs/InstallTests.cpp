@@ -21,17 +21,12 @@ namespace
     /** Runs a command to its end; its standard output, or a failure when it fails. */
     juce::String run (const juce::StringArray& command)
     {
-        juce::ChildProcess process;
+        const auto result = runCommand (command, juce::ChildProcess::wantStdOut);
 
-        if (! process.start (command, juce::ChildProcess::wantStdOut))
-            throw std::runtime_error (("cannot start " + command[0]).toStdString());
-
-        const auto output = process.readAllProcessOutput();
-
-        if (! process.waitForProcessToFinish (120000) || process.getExitCode() != 0)
+        if (result.exitCode != 0)
             throw std::runtime_error ((command.joinIntoString (" ") + " failed").toStdString());
 
-        return output;
+        return result.output;
     }
 }
 

@@ -37,4 +37,22 @@ namespace vostrel::test
     {
         folder.deleteRecursively();
     }
+
+    CommandResult runCommand (const juce::StringArray& command, int streams, int timeoutMilliseconds)
+    {
+        juce::ChildProcess process;
+        CommandResult result;
+
+        if (! process.start (command, streams))
+            return result;
+
+        result.output = process.readAllProcessOutput();
+
+        if (process.waitForProcessToFinish (timeoutMilliseconds))
+            result.exitCode = (int) process.getExitCode();
+        else
+            process.kill();
+
+        return result;
+    }
 }

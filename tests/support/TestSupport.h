@@ -21,4 +21,18 @@ namespace vostrel::test
 
         juce::File folder;
     };
+
+    /** How a command ended: its exit code, or -1 when it could not be started or
+        did not end within the time allowed, and what it wrote. */
+    struct CommandResult
+    {
+        int exitCode = -1;
+        juce::String output;
+    };
+
+    /** Runs a command to its end, waiting for the process itself and not only for
+        the end of its output, so that its exit code is the real one. */
+    CommandResult runCommand (const juce::StringArray& command,
+                              int streams = juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr,
+                              int timeoutMilliseconds = 120000);
 }

@@ -91,10 +91,8 @@ TEST (FactoryPresets, InitIsTheDefaultsAndFlatIsZeroDecibels)
 TEST (FactoryPresets, GeneratorWritesTheShippedSet)
 {
     vostrel::test::TemporaryFolder temporary;
-    juce::ChildProcess generator;
-    ASSERT_TRUE (generator.start (juce::StringArray { VOSTREL_PRESET_GENERATOR, temporary.folder.getFullPathName() }));
-    generator.readAllProcessOutput();
-    ASSERT_EQ (generator.getExitCode(), 0u);
+    const auto generator = vostrel::test::runCommand ({ VOSTREL_PRESET_GENERATOR, temporary.folder.getFullPathName() });
+    ASSERT_EQ (generator.exitCode, 0) << generator.output;
 
     const auto paths = presetPaths (temporary.folder);
     ASSERT_EQ (paths.joinIntoString ("\n"), presetPaths (shippedFolder).joinIntoString ("\n")) << regenerate;

@@ -46,10 +46,8 @@ namespace
 
             command.addArray (extra);
 
-            juce::ChildProcess host;
-            EXPECT_TRUE (host.start (command));
-            const auto log = host.readAllProcessOutput();
-            EXPECT_EQ (host.getExitCode(), 0u) << log;
+            const auto host = runCommand (command);
+            EXPECT_EQ (host.exitCode, 0) << host.output;
             return readWav (output);
         }
 
