@@ -172,23 +172,36 @@ TEST (AudioPath, PowerFadesEndExactlyOnTheirTargetAfterReversals)
     }
 }
 
-TEST (AudioPath, ModelSwitchTakesExactlyOneCrossfade)
+TEST (AudioPath, ModelSwitchCrossfadesLinearlyOverExactlyOneCrossfade)
 {
     VostrelZR2814AudioProcessor p;
-    prepareNeutral (p);
     setParameter (p, paramFreqLevel6, 1.0f);
+    p.prepareToPlay (rate, 512);
+
     Feeder f { p };
+    f.addModelOfTheParameters(); // outgoing
     f.run (4096);
 
-    float last = f.output.getSample (0, 4095);
     setParameter (p, paramEqualizerType, 0.5f);
-    f.run (1000);
-    EXPECT_TRUE (p.isTypeSwitching());
-    EXPECT_LT (f.largestJump (last), 0.1f);
-    f.run (fadeLength - 1001);
-    EXPECT_TRUE (p.isTypeSwitching());
-    f.run (1);
-    EXPECT_FALSE (p.isTypeSwitching());
+    f.addModelOfTheParameters(); // incoming, designed at once
+
+    // The outgoing model's weight f = 1 - k / L after k samples of the switch,
+    // already on its first sample, down to 0; the incoming one has 1 - f.
+    int done = 0;
+
+    for (int n : { 1, 1046, 1000, 1, 500 })
+    {
+        f.run (n);
+        EXPECT_TRUE (f.outputMixes (f.modelOutputs[1], f.modelOutputs[0], [done] (int i)
+        {
+            const float fade = juce::jmax (0.0f, 1.0f - (float) (done + i + 1) / (float) fadeLength);
+            return std::pair { 1.0f - fade, fade };
+        })) << "from sample " << done;
+
+        done += n;
+        EXPECT_EQ (p.isTypeSwitching(), done < fadeLength) << done;
+    }
+
     EXPECT_EQ (p.getCurrentType(), typeBass);
     EXPECT_EQ (p.getSwitchFade(), 0.0f);
 }
