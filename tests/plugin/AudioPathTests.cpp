@@ -172,6 +172,39 @@ TEST (AudioPath, PowerFadesEndExactlyOnTheirTargetAfterReversals)
     }
 }
 
+TEST (AudioPath, ChangesWhileFadedOutAreHeardFromTheFirstSampleOn)
+{
+    // Off and faded out no model runs; a model chosen meanwhile, and the bands and
+    // level moved with it, must be in place when the fade-in starts, neither
+    // crossfaded nor ramped from the old settings.
+    VostrelZR2814AudioProcessor p;
+    prepareNeutral (p);
+    Feeder f { p };
+    setParameter (p, paramOnBypass, 0.0f);
+    f.run (fadeLength + 100);
+
+    setParameter (p, paramFreqLevel2, 1.0f);
+    setParameter (p, paramFreqLevel7, 0.0f);
+    setParameter (p, paramLevel, 0.8f);
+    setParameter (p, paramEqualizerType, 0.5f);
+    f.run (300);
+    EXPECT_TRUE (f.outputEquals (f.input));
+
+    // From the first sample on, the wet weight g = k / L after k samples, up to 1.
+    setParameter (p, paramOnBypass, 1.0f);
+    f.addModelOfTheParameters();
+
+    for (int done = 0; done < fadeLength + 512; done += 512)
+    {
+        f.run (512);
+        EXPECT_TRUE (f.outputMixes (f.modelOutputs[0], f.input, [done] (int i)
+        {
+            const float g = juce::jmin (1.0f, (float) (done + i + 1) / (float) fadeLength);
+            return std::pair { g, 1.0f - g };
+        })) << "from sample " << done;
+    }
+}
+
 TEST (AudioPath, ModelSwitchCrossfadesLinearlyOverExactlyOneCrossfade)
 {
     VostrelZR2814AudioProcessor p;
