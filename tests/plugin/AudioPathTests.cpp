@@ -296,6 +296,7 @@ TEST (AudioPath, NoBandStaysStaleAfterAnySwitchSequence)
 
     const std::pair<const char*, std::vector<Step>> sequences[] = {
         { "a band moved with the choice", { { paramEqualizerType, 0.5f }, { paramFreqLevel4, 0.95f }, block } },
+        { "a band moved mid-switch", { { paramEqualizerType, 0.5f }, block, { paramFreqLevel4, 0.95f }, block } },
         { "back to the outgoing model", { { paramEqualizerType, 0.5f }, block, { paramFreqLevel3, 1.0f },
                                           { paramLevel, 0.9f }, block, { paramEqualizerType, 0.0f }, block } },
         { "there and back between blocks", { { paramEqualizerType, 1.0f }, { paramFreqLevel5, 0.1f },
