@@ -461,6 +461,8 @@ TEST (AudioPath, EachStereoChannelIsExactlyTheMonoPath)
         { run, 1000 },
         { paramEqualizerType, 1.0f },
         { run, 9000 },
+        { paramFreqLevel7, 0.3f }, // the shelf alone ramps
+        { run, 3000 },
     };
     constexpr int blockLengths[] = { 1, 3, 511, 7, 129, 1001, 333 };
 
