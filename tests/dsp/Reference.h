@@ -7,8 +7,9 @@
 #pragma once
 
 // Independent reference for the equalizer's response: the textbook peaking and
-// high-shelf biquads evaluated on the unit circle in double precision, and a
-// single-frequency DFT to measure a processed impulse response.
+// high-shelf biquads evaluated on the unit circle in double precision, a
+// single-frequency DFT to measure a processed impulse response, and the Direct
+// Form I recursion in the summation order the sections promise.
 
 #include <cmath>
 #include <complex>
@@ -66,4 +67,29 @@ namespace reference
     }
 
     inline double toDb (double gain) { return 20.0 * std::log10 (gain); }
+
+    /** A signal filtered in Direct Form I with coefficients b0, b1, b2, a1, a2 already
+        divided by a0, from silent history, each output summed in exactly this order:
+        y = ((b0 x + b1 x1) + b2 x2) - a1 y1 - a2 y2. */
+    inline std::vector<double> directFormOne (const double (&c)[5], const std::vector<double>& signal)
+    {
+        std::vector<double> out;
+        double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
+
+        for (double x : signal)
+        {
+            const double b0x = c[0] * x, b1x1 = c[1] * x1, b2x2 = c[2] * x2, a1y1 = c[3] * y1, a2y2 = c[4] * y2;
+            double y = b0x + b1x1;
+            y = y + b2x2;
+            y = y - a1y1;
+            y = y - a2y2;
+            out.push_back (y);
+            x2 = x1;
+            x1 = x;
+            y2 = y1;
+            y1 = y;
+        }
+
+        return out;
+    }
 }

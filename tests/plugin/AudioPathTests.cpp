@@ -17,12 +17,18 @@ namespace
     constexpr double rate = 44100.0;
     constexpr int fadeLength = 2048; // every crossfade at 44100 Hz
 
-    /** Feeds consecutive blocks of a stereo sine, keeping the input of the last one. */
+    /** Feeds consecutive blocks of a stereo sine, keeping the input of the last one
+        and what each model run alongside the processor made of it. */
     struct Feeder
     {
         VostrelZR2814AudioProcessor& p;
         int position = 0;
         juce::AudioBuffer<float> input {}, output {};
+        std::vector<std::unique_ptr<SevenBandModel>> models {};
+        std::vector<juce::AudioBuffer<float>> modelOutputs {};
+
+        /** Runs from now on a model as a bulk load leaves it with the parameters. */
+        void addModelOfTheParameters() { models.push_back (modelOfTheParameters (p, rate)); }
 
         void run (int numSamples)
         {
@@ -30,16 +36,38 @@ namespace
             output = input;
             process (p, output);
             position += numSamples;
+            modelOutputs.assign (models.size(), input);
+
+            for (size_t m = 0; m < models.size(); ++m)
+                models[m]->process (modelOutputs[m].getWritePointer (0), modelOutputs[m].getWritePointer (1), numSamples);
         }
 
-        bool outputEqualsInput() const
+        /** Succeeds when every output sample is wx * x + wy * y, summed in float, of
+            the same samples of x and y, with { wx, wy } = weights (i) for sample i. */
+        template <typename Weights>
+        ::testing::AssertionResult outputMixes (const juce::AudioBuffer<float>& x, const juce::AudioBuffer<float>& y,
+                                                Weights weights) const
         {
-            for (int ch = 0; ch < 2; ++ch)
-                for (int i = 0; i < input.getNumSamples(); ++i)
-                    if (output.getSample (ch, i) != input.getSample (ch, i))
-                        return false;
+            for (int i = 0; i < output.getNumSamples(); ++i)
+            {
+                const auto [wx, wy] = weights (i);
 
-            return true;
+                for (int ch = 0; ch < 2; ++ch)
+                {
+                    const float expected = wx * x.getSample (ch, i) + wy * y.getSample (ch, i);
+
+                    if (output.getSample (ch, i) != expected)
+                        return ::testing::AssertionFailure() << "sample " << i << " of the block, channel " << ch << ": "
+                                                             << output.getSample (ch, i) << ", not " << expected;
+                }
+            }
+
+            return ::testing::AssertionSuccess();
+        }
+
+        ::testing::AssertionResult outputEquals (const juce::AudioBuffer<float>& expected) const
+        {
+            return outputMixes (expected, expected, [] (int) { return std::pair { 1.0f, 0.0f }; });
         }
 
         /** Largest step between neighbouring output samples, across blocks. */
@@ -79,7 +107,7 @@ TEST (AudioPath, UnpreparedSuspendedAndEmptyBuffers)
     Feeder f { p };
 
     f.run (256);
-    EXPECT_TRUE (f.outputEqualsInput());
+    EXPECT_TRUE (f.outputEquals (f.input));
 
     prepareNeutral (p);
     p.suspendProcessing (true);
@@ -99,96 +127,114 @@ TEST (AudioPath, UnpreparedSuspendedAndEmptyBuffers)
     EXPECT_EQ (p.expectedBlockSize, 300);
 }
 
-TEST (AudioPath, NeutralEngagedPathIsTheModelAlone)
+TEST (AudioPath, PowerFadesEndExactlyOnTheirTargetAfterReversals)
 {
+    // Each sequence toggles onBypass from on, running that many samples after each
+    // toggle, all within one crossfade, and toggles once more. Summed steps drift,
+    // so only a fade that lands on its target leaves the pure wet or dry path.
+    const std::vector<int> sequences[] = { { 300, 200, 700, 10 }, { 300, 200 }, { 333, 777, 100 } };
+
+    for (const auto& runs : sequences)
+    {
+        VostrelZR2814AudioProcessor p;
+        setParameter (p, paramFreqLevel1, 1.0f);
+        setParameter (p, paramLevel, 1.0f);
+        p.prepareToPlay (rate, 512);
+
+        Feeder f { p };
+        f.addModelOfTheParameters();
+        f.run (4096);
+        EXPECT_TRUE (f.outputEquals (f.modelOutputs[0])); // engaged: the model alone
+
+        bool on = true;
+
+        for (int n : runs)
+        {
+            on = ! on;
+            setParameter (p, paramOnBypass, on ? 1.0f : 0.0f);
+            f.run (n);
+        }
+
+        // The last reversal takes a full crossfade again.
+        on = ! on;
+        setParameter (p, paramOnBypass, on ? 1.0f : 0.0f);
+        f.run (fadeLength - 1);
+        EXPECT_GT (p.getWetGain(), 0.0f);
+        EXPECT_LT (p.getWetGain(), 1.0f);
+        f.run (1);
+        EXPECT_EQ (p.getWetGain(), on ? 1.0f : 0.0f) << runs.size() << " reversals";
+
+        for (int block = 0; block < 3; ++block)
+        {
+            f.run (333);
+            EXPECT_TRUE (f.outputEquals (on ? f.modelOutputs[0] : f.input)) << runs.size() << " reversals";
+        }
+    }
+}
+
+TEST (AudioPath, ChangesWhileFadedOutAreHeardFromTheFirstSampleOn)
+{
+    // Off and faded out no model runs; a model chosen meanwhile, and the bands and
+    // level moved with it, must be in place when the fade-in starts, neither
+    // crossfaded nor ramped from the old settings.
     VostrelZR2814AudioProcessor p;
-    setParameter (p, paramFreqLevel2, 0.9f);
-    setParameter (p, paramLevel, 0.7f);
     prepareNeutral (p);
-    setParameter (p, paramFreqLevel2, 0.9f);
-    setParameter (p, paramLevel, 0.7f);
-    p.forceCalcParams (true);
-
-    ZavoQT7 model;
-    model.setSampleRate ((float) rate);
-    model.setExpectedSampleFrame (512, true);
-
-    for (int i = paramFreqLevel1; i <= paramLevel; ++i)
-        model.setParameter (i - 1, p.getParameters()[i]->getValue());
-
-    model.forceCalcParams();
-
     Feeder f { p };
+    setParameter (p, paramOnBypass, 0.0f);
+    f.run (fadeLength + 100);
 
-    for (int block = 0; block < 4; ++block)
+    setParameter (p, paramFreqLevel2, 1.0f);
+    setParameter (p, paramFreqLevel7, 0.0f);
+    setParameter (p, paramLevel, 0.8f);
+    setParameter (p, paramEqualizerType, 0.5f);
+    f.run (300);
+    EXPECT_TRUE (f.outputEquals (f.input));
+
+    // From the first sample on, the wet weight g = k / L after k samples, up to 1.
+    setParameter (p, paramOnBypass, 1.0f);
+    f.addModelOfTheParameters();
+
+    for (int done = 0; done < fadeLength + 512; done += 512)
     {
         f.run (512);
-        auto expected = f.input;
-        model.process (expected.getWritePointer (0), expected.getWritePointer (1), 512);
-
-        for (int ch = 0; ch < 2; ++ch)
-            for (int i = 0; i < 512; ++i)
-                ASSERT_EQ (f.output.getSample (ch, i), expected.getSample (ch, i));
+        EXPECT_TRUE (f.outputMixes (f.modelOutputs[0], f.input, [done] (int i)
+        {
+            const float g = juce::jmin (1.0f, (float) (done + i + 1) / (float) fadeLength);
+            return std::pair { g, 1.0f - g };
+        })) << "from sample " << done;
     }
 }
 
-TEST (AudioPath, PowerOffFadesToTheExactInput)
+TEST (AudioPath, ModelSwitchCrossfadesLinearlyOverExactlyOneCrossfade)
 {
     VostrelZR2814AudioProcessor p;
-    prepareNeutral (p);
-    setParameter (p, paramFreqLevel1, 1.0f);
-    setParameter (p, paramLevel, 1.0f);
-
-    Feeder f { p };
-    f.run (4096);
-
-    // Reverse the fade several times within one crossfade length.
-    setParameter (p, paramOnBypass, 0.0f);
-    f.run (300);
-    setParameter (p, paramOnBypass, 1.0f);
-    f.run (200);
-    setParameter (p, paramOnBypass, 0.0f);
-    f.run (700);
-    setParameter (p, paramOnBypass, 1.0f);
-    f.run (10);
-    setParameter (p, paramOnBypass, 0.0f);
-    EXPECT_GT (p.getWetGain(), 0.0f);
-
-    // The last reversal takes a full crossfade again; it ends exactly on dry.
-    f.run (fadeLength - 1);
-    EXPECT_GT (p.getWetGain(), 0.0f);
-    f.run (1);
-    EXPECT_EQ (p.getWetGain(), 0.0f);
-
-    for (int block = 0; block < 3; ++block)
-    {
-        f.run (333);
-        EXPECT_TRUE (f.outputEqualsInput());
-    }
-
-    // Turning on again fades the equalizer back in from silence of its filters.
-    setParameter (p, paramOnBypass, 1.0f);
-    f.run (fadeLength);
-    EXPECT_EQ (p.getWetGain(), 1.0f);
-}
-
-TEST (AudioPath, ModelSwitchTakesExactlyOneCrossfade)
-{
-    VostrelZR2814AudioProcessor p;
-    prepareNeutral (p);
     setParameter (p, paramFreqLevel6, 1.0f);
+    p.prepareToPlay (rate, 512);
+
     Feeder f { p };
+    f.addModelOfTheParameters(); // outgoing
     f.run (4096);
 
-    float last = f.output.getSample (0, 4095);
     setParameter (p, paramEqualizerType, 0.5f);
-    f.run (1000);
-    EXPECT_TRUE (p.isTypeSwitching());
-    EXPECT_LT (f.largestJump (last), 0.1f);
-    f.run (fadeLength - 1001);
-    EXPECT_TRUE (p.isTypeSwitching());
-    f.run (1);
-    EXPECT_FALSE (p.isTypeSwitching());
+    f.addModelOfTheParameters(); // incoming, designed at once
+
+    // The outgoing model's weight f = 1 - k / L after k samples of the switch,
+    // already on its first sample, down to 0; the incoming one has 1 - f.
+    int done = 0;
+
+    for (int n : { 1, 1046, 1000, 1, 500 })
+    {
+        f.run (n);
+        EXPECT_TRUE (f.outputMixes (f.modelOutputs[1], f.modelOutputs[0], [done] (int i)
+        {
+            const float fade = juce::jmax (0.0f, 1.0f - (float) (done + i + 1) / (float) fadeLength);
+            return std::pair { 1.0f - fade, fade };
+        })) << "from sample " << done;
+
+        done += n;
+        EXPECT_EQ (p.isTypeSwitching(), done < fadeLength) << done;
+    }
+
     EXPECT_EQ (p.getCurrentType(), typeBass);
     EXPECT_EQ (p.getSwitchFade(), 0.0f);
 }
@@ -250,6 +296,7 @@ TEST (AudioPath, NoBandStaysStaleAfterAnySwitchSequence)
 
     const std::pair<const char*, std::vector<Step>> sequences[] = {
         { "a band moved with the choice", { { paramEqualizerType, 0.5f }, { paramFreqLevel4, 0.95f }, block } },
+        { "a band moved mid-switch", { { paramEqualizerType, 0.5f }, block, { paramFreqLevel4, 0.95f }, block } },
         { "back to the outgoing model", { { paramEqualizerType, 0.5f }, block, { paramFreqLevel3, 1.0f },
                                           { paramLevel, 0.9f }, block, { paramEqualizerType, 0.0f }, block } },
         { "there and back between blocks", { { paramEqualizerType, 1.0f }, { paramFreqLevel5, 0.1f },
@@ -302,7 +349,7 @@ TEST (AudioPath, ASwitchStillRunningWhenFadedOutCompletesAtOnce)
     f.run (16);
     EXPECT_FALSE (p.isTypeSwitching());
     EXPECT_EQ (p.getCurrentType(), typeBass);
-    EXPECT_TRUE (f.outputEqualsInput());
+    EXPECT_TRUE (f.outputEquals (f.input));
 }
 
 TEST (AudioPath, MonoInputFeedsBothOutputsThroughTheMonoPath)
@@ -414,6 +461,8 @@ TEST (AudioPath, EachStereoChannelIsExactlyTheMonoPath)
         { run, 1000 },
         { paramEqualizerType, 1.0f },
         { run, 9000 },
+        { paramFreqLevel7, 0.3f }, // the shelf alone ramps
+        { run, 3000 },
     };
     constexpr int blockLengths[] = { 1, 3, 511, 7, 129, 1001, 333 };
 

@@ -42,35 +42,45 @@ namespace vostrel::test
         p.processBlock (b, midi);
     }
 
+    /** A model of the type the parameters select, holding their band and level
+        values and designed from them at once, as a bulk load leaves it. */
+    inline std::unique_ptr<SevenBandModel> modelOfTheParameters (VostrelZR2814AudioProcessor& p, double rate)
+    {
+        std::unique_ptr<SevenBandModel> model;
+
+        switch (p.equalizerTypeParam->getIndex())
+        {
+            case typeGuitar: model = std::make_unique<ZavoQT7>(); break;
+            case typeBass:   model = std::make_unique<ZavoQT7B>(); break;
+            default:         model = std::make_unique<ZavoQTB7>(); break;
+        }
+
+        model->setSampleRate ((float) rate);
+
+        for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+            model->setParameter (i - 1, p.getParameters()[i]->getValue());
+
+        model->forceCalcParams();
+        return model;
+    }
+
     /** Succeeds when every model holds the parameters' band and level values, and
         the one the processor plays has settled on them: each section designed
         from its value, its coefficients arrived, the level on its target. */
     inline ::testing::AssertionResult playsTheParameters (VostrelZR2814AudioProcessor& p, double rate)
     {
         const int type = p.equalizerTypeParam->getIndex();
-        std::unique_ptr<SevenBandModel> reference;
-
-        switch (type)
-        {
-            case typeGuitar: reference = std::make_unique<ZavoQT7>(); break;
-            case typeBass:   reference = std::make_unique<ZavoQT7B>(); break;
-            default:         reference = std::make_unique<ZavoQTB7>(); break;
-        }
-
-        reference->setSampleRate ((float) rate);
+        const auto reference = modelOfTheParameters (p, rate);
 
         for (int i = paramFreqLevel1; i <= paramLevel; ++i)
         {
             const float value = p.getParameters()[i]->getValue();
-            reference->setParameter (i - 1, value);
 
             for (int t : { typeGuitar, typeBass, typeWide })
                 if (p.getModel (t)->getParameter (i - 1) != value)
                     return ::testing::AssertionFailure() << "model " << t << " holds parameter " << i << " at "
                                                          << p.getModel (t)->getParameter (i - 1) << ", not " << value;
         }
-
-        reference->forceCalcParams();
 
         if (p.isTypeSwitching() || p.getCurrentType() != type)
             return ::testing::AssertionFailure() << "model " << p.getCurrentType() << " plays, not " << type;
