@@ -28,6 +28,16 @@ namespace
     class SubsetChecker
     {
     public:
+        /** The largest code point a reference may name. The writer spells every
+            character it decodes from a string as a reference, and a name on disk
+            that is not UTF-8 decodes to anything up to here (a lone surrogate, or
+            up to 22 bits from a lead byte F0 to FF); each reads back to the bytes
+            it came from, so sessions holding such names restore. Beyond it the
+            parser's encoder drops bits of the lead byte: the text reads back as
+            another character or as one that ends the string while its bytes run
+            on, which later copies overrun. */
+        static constexpr juce::uint64 largestReference = 0x3fffff;
+
         SubsetChecker (const char* utf8, size_t numBytes)
             : p (reinterpret_cast<const unsigned char*> (utf8)), end (p + numBytes)
         {
@@ -240,8 +250,8 @@ namespace
         }
 
         /** One of the five predefined entities (the parser takes them in any case)
-            or a complete character reference to a character, within the digit
-            counts the parser reads. */
+            or a complete character reference, within the digit counts the parser
+            reads, to a code point from 1 to largestReference. */
         bool reference() noexcept
         {
             ++p;
@@ -283,7 +293,7 @@ namespace
                 ++p;
             }
 
-            if (digits == 0 || at (0) != ';' || code == 0 || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+            if (digits == 0 || at (0) != ';' || code == 0 || code > largestReference)
                 return false;
 
             ++p;

@@ -34,7 +34,8 @@ namespace PresetXml
     /** Parses preset or bank text. Null unless the text is UTF-8 XML made only of
         what these files use (an XML declaration at the start, elements, quoted
         attributes, text, comments, CDATA, the five predefined entities and complete
-        character references), within maxTextBytes and maxDepth, and well formed. */
+        character references, including those the writer makes of names that are not
+        UTF-8), within maxTextBytes and maxDepth, and well formed. */
     std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
     /** Parses the bytes of a preset file, decoded as such files have always been
