@@ -16,6 +16,7 @@
 #include <cstring>
 #include <limits>
 #include <string_view>
+#include <vector>
 
 namespace
 {
@@ -357,6 +358,39 @@ namespace
         return juce::XmlDocument::parse (juce::String::fromUTF8 (utf8, (int) numBytes));
     }
 
+    /** UTF-16 text after its byte-order mark, decoded as the framework decodes
+        it (an odd last byte dropped, the text ending at a NUL), except that a
+        surrogate pair becomes the one character it stands for: the framework
+        makes a character of each half, which no UTF-8 text may hold. A lone half
+        stays as the framework leaves it, and the check refuses it. */
+    juce::String textOfUtf16 (const juce::uint8* bytes, size_t numBytes)
+    {
+        const bool bigEndian = juce::CharPointer_UTF16::isByteOrderMarkBigEndian (bytes);
+        const size_t numUnits = numBytes / 2;
+
+        auto unit = [&] (size_t i) -> juce::uint32
+        {
+            return bigEndian ? juce::ByteOrder::bigEndianShort (bytes + 2 * i)
+                             : juce::ByteOrder::littleEndianShort (bytes + 2 * i);
+        };
+
+        std::vector<juce::juce_wchar> chars;
+        chars.reserve (numUnits);
+
+        for (size_t i = 1; i < numUnits && unit (i) != 0; ++i)
+        {
+            auto c = unit (i);
+
+            if (c >= 0xd800 && c <= 0xdbff && i + 1 < numUnits && unit (i + 1) >= 0xdc00 && unit (i + 1) <= 0xdfff)
+                c = 0x10000 + ((c - 0xd800) << 10) + (unit (++i) - 0xdc00);
+
+            chars.push_back ((juce::juce_wchar) c);
+        }
+
+        chars.push_back (0);
+        return juce::String (juce::CharPointer_UTF32 (chars.data()));
+    }
+
     const juce::XmlElement* firstChildWithTag (const juce::XmlElement& parent, const char* tag)
     {
         for (auto* child : parent.getChildIterator())
@@ -427,6 +461,12 @@ std::unique_ptr<juce::XmlElement> PresetXml::parseFileData (const void* data, si
     // file, so a larger file could only give text over the limit.
     if (data == nullptr || numBytes > 2 * maxTextBytes)
         return {};
+
+    const auto* bytes = static_cast<const juce::uint8*> (data);
+
+    if (numBytes >= 2 && (juce::CharPointer_UTF16::isByteOrderMarkBigEndian (bytes)
+                          || juce::CharPointer_UTF16::isByteOrderMarkLittleEndian (bytes)))
+        return parse (textOfUtf16 (bytes, numBytes));
 
     // The framework's decoder looks at the byte after a file that holds nothing
     // but a byte-order mark: it gets a copy that ends in a zero.

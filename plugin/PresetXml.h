@@ -39,7 +39,8 @@ namespace PresetXml
     std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
     /** Parses the bytes of a preset file, decoded as such files have always been
-        read (a byte-order mark, UTF-16, else UTF-8, else Windows-1252). */
+        read (a byte-order mark, UTF-16, else UTF-8, else Windows-1252); a UTF-16
+        surrogate pair reads as the one character it stands for. */
     std::unique_ptr<juce::XmlElement> parseFileData (const void* data, size_t numBytes);
 
     /** Reads a file of ours (a preset or the settings file) and parses its bytes as

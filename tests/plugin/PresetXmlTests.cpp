@@ -547,22 +547,36 @@ TEST (PresetXml, FileBytesDecodeAsBefore)
     const std::string preset = presetWith (value ("level", "0.25") + "<Note>cafe</Note>").toStdString();
     auto windows1252 = preset;
     windows1252.replace (windows1252.find ("cafe"), 4, "caf\xe9");
-    juce::MemoryOutputStream utf16;
-    utf16.writeShort ((short) 0xfeff);
 
-    for (auto c : preset)
-        utf16.writeShort ((short) c);
+    // The preset in UTF-16 with a byte-order mark, the note given as code units.
+    auto utf16 = [&] (std::vector<juce::uint16> note, bool bigEndian)
+    {
+        const auto at = preset.find ("cafe");
+        std::vector<juce::uint16> units { 0xfeff };
+        units.insert (units.end(), preset.begin(), preset.begin() + (long) at);
+        units.insert (units.end(), note.begin(), note.end());
+        units.insert (units.end(), preset.begin() + (long) at + 4, preset.end());
+        std::string bytes;
 
-    const auto utf16Bytes = std::string (static_cast<const char*> (utf16.getData()), utf16.getDataSize());
+        for (auto u : units)
+            for (int shift : bigEndian ? std::vector<int> { 8, 0 } : std::vector<int> { 0, 8 })
+                bytes += (char) (u >> shift);
 
-    struct Case { const char* what; std::string bytes; bool loads; };
+        return bytes;
+    };
+
+    struct Case { const char* what; std::string bytes; bool loads; const char* note; };
 
     const Case cases[] = {
-        { "UTF-8", preset, true },
-        { "UTF-8 with a byte-order mark", "\xef\xbb\xbf" + preset, true },
-        { "UTF-16 with a byte-order mark", utf16Bytes, true },
-        { "Windows-1252 text", windows1252, true },
-        { "nothing but a byte-order mark", "\xef\xbb\xbf", false },
+        { "UTF-8", preset, true, "cafe" },
+        { "UTF-8 with a byte-order mark", "\xef\xbb\xbf" + preset, true, "cafe" },
+        { "UTF-16", utf16 ({ 'c', 'a', 'f', 'e' }, false), true, "cafe" },
+        // U+1F600 is the pair D83D DE00 in UTF-16 and F0 9F 98 80 in UTF-8.
+        { "UTF-16 with an emoji", utf16 ({ 'c', 0xd83d, 0xde00 }, false), true, "c\xf0\x9f\x98\x80" },
+        { "big-endian UTF-16 with an emoji", utf16 ({ 0xd83d, 0xde00 }, true), true, "\xf0\x9f\x98\x80" },
+        { "UTF-16 with half an emoji", utf16 ({ 0xd83d, 'e' }, false), false, "" },
+        { "Windows-1252 text", windows1252, true, "caf\xc3\xa9" },
+        { "nothing but a byte-order mark", "\xef\xbb\xbf", false, "" },
     };
 
     for (const auto& c : cases)
@@ -573,5 +587,11 @@ TEST (PresetXml, FileBytesDecodeAsBefore)
         const auto xml = PresetXml::parseFileData (bytes.data(), bytes.size());
         EXPECT_EQ (p.readPreset (xml.get(), true), c.loads ? presetLoaded : presetInvalid) << c.what;
         EXPECT_FLOAT_EQ (p.levelParam->get(), c.loads ? 0.25f : 0.0f) << c.what;
+
+        if (xml != nullptr)
+        {
+            EXPECT_EQ (xml->getChildByName ("Properties")->getChildByName ("Note")->getAllSubText().toStdString(), c.note)
+                << c.what;
+        }
     }
 }
