@@ -503,6 +503,16 @@ std::unique_ptr<juce::XmlElement> PresetXml::parseState (const void* data, int s
     return parseChecked (bytes + headerSize, (size_t) juce::jmin (textLength, sizeInBytes - headerSize));
 }
 
+bool PresetXml::survivesWriting (const juce::String& text)
+{
+    juce::XmlElement element (rootTag);
+    element.setAttribute ("text", text);
+    const auto readBack = parse (element.toString (juce::XmlElement::TextFormat().singleLine()));
+
+    // Compared byte for byte: the framework's comparison decodes both sides alike.
+    return readBack != nullptr && std::strcmp (readBack->getStringAttribute ("text").toRawUTF8(), text.toRawUTF8()) == 0;
+}
+
 bool PresetXml::hasTag (const juce::XmlElement& e, const char* tag)
 {
     return e.getTagName().equalsIgnoreCase (tag);

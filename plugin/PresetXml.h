@@ -51,6 +51,11 @@ namespace PresetXml
         text length, the text) by the same rules; null for anything else. */
     std::unique_ptr<juce::XmlElement> parseState (const void* data, int sizeInBytes);
 
+    /** Whether text stored in an attribute reads back as the same bytes. A name
+        that is not UTF-8 (Latin-1, say) may not: the writer spells the characters
+        the framework decodes from it, and those make another name. */
+    bool survivesWriting (const juce::String& text);
+
     /** Tag comparison as the readers make it: ignoring case, without the
         framework's assertion on a case difference. */
     bool hasTag (const juce::XmlElement&, const char* tag);

@@ -265,8 +265,10 @@ TEST (PresetXml, SessionsRestoreWhateverThePresetPathsHold)
             }
         }
 
-        // What comes back is written again as it was read.
+        // What comes back is written again as it was read, and the check that keeps
+        // such names out of the preset menu agrees with what a session keeps.
         EXPECT_EQ (stateOf (restored), saved) << c.what;
+        EXPECT_EQ (PresetXml::survivesWriting (name), c.kept) << c.what;
 
         // The current program's form carries the same paths.
         juce::MemoryBlock program;
