@@ -59,6 +59,11 @@ juce::String TervixOptionMenuTree::getRelativePath (const juce::File& file) cons
     return file.getRelativePathFrom (getRootFolder()).replaceCharacter ('\\', '/');
 }
 
+bool TervixOptionMenuTree::isListed (const juce::File&) const
+{
+    return true;
+}
+
 //==============================================================================
 void TervixOptionMenuTree::setSelectedFilePath (const juce::String& path)
 {
@@ -146,7 +151,7 @@ int TervixOptionMenuTree::addFolder (const juce::File& folder, int depth, bool& 
         {
             const auto real = std::filesystem::weakly_canonical (subFolder.getFullPathName().toStdString(), error).string();
 
-            if (error || visitedFolders.count (real) > 0)
+            if (error || visitedFolders.count (real) > 0 || ! isListed (subFolder))
                 continue;
 
             const int index = addFolder (folder.getChildFile (subFolder.getFileName()), depth + 1, found);
@@ -160,6 +165,9 @@ int TervixOptionMenuTree::addFolder (const juce::File& folder, int depth, bool& 
 
     for (const auto& file : files)
     {
+        if (! isListed (file))
+            continue;
+
         const bool ticked = file.getFullPathName() == selectedFile.getFullPathName();
 
         if (ticked)

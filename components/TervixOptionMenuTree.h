@@ -91,6 +91,9 @@ protected:
     /** Selects by item id; false (and nothing changed) for an id outside the list. */
     bool selectFileIndex (int itemId);
 
+    /** Whether a file or folder found while building is listed; here, all are. */
+    virtual bool isListed (const juce::File&) const;
+
     /** Rebuilds the tree and pops up the root menu; a pick is handled against the
         list that built the menu, then `afterPick` runs with the result. */
     void popUpMenu (std::function<void (int result)> afterPick);

@@ -5,6 +5,7 @@
 */
 
 #include "TervixPresetBrowser.h"
+#include "PresetXml.h"
 
 namespace
 {
@@ -119,7 +120,16 @@ juce::File TervixPresetBrowser::getSaveTarget() const
     if (fileBrowser == nullptr)
         return {};
 
-    const auto chosen = TervixPresets::normalise (fileBrowser->getSelectedFile (0));
+    // The saved preset's path goes into the host session with the live slot. A
+    // path that is not UTF-8 would come back as another, and the framework's path
+    // functions misread it (finding its parent recursed without end): such a path
+    // is not taken.
+    const auto selected = fileBrowser->getSelectedFile (0);
+
+    if (! PresetXml::survivesWriting (selected.getFullPathName()))
+        return {};
+
+    const auto chosen = TervixPresets::normalise (selected);
 
     if (chosen.getFileName().containsChar ('\\') || ! TervixPresets::isInsideUserPresetFolder (chosen)
         || chosen.isDirectory() || chosen == TervixPresets::normalise (fileBrowser->getRoot()))

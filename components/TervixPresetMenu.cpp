@@ -139,6 +139,14 @@ void TervixPresetMenu::paint (juce::Graphics& g)
                       getMinimumHorizontalScale());
 }
 
+bool TervixPresetMenu::isListed (const juce::File& file) const
+{
+    // A picked preset's path goes into the host session with its slot. A name that
+    // is not UTF-8 would come back as another name, so a restored session would
+    // point the slot at another file: such names are not offered.
+    return PresetXml::survivesWriting (getRelativePath (file));
+}
+
 //==============================================================================
 int TervixPresetMenu::readPreset (VostrelZR2814AudioProcessor* processor, const juce::String& path)
 {

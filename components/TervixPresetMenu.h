@@ -81,6 +81,10 @@ public:
     /** The document element of the preset file parsed last. */
     std::unique_ptr<juce::XmlElement> presetXml;
 
+protected:
+    /** Leaves out files and folders whose paths a host session cannot keep. */
+    bool isListed (const juce::File&) const override;
+
 private:
     /** Whether a preset document differs from the live side of the current program. */
     bool differsFromLiveSettings (const juce::XmlElement& preset, VostrelZR2814AudioProcessor&) const;

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <limits>
 #include <string_view>
+#include <vector>
 
 namespace
 {
@@ -28,6 +29,16 @@ namespace
     class SubsetChecker
     {
     public:
+        /** The largest code point a reference may name. The writer spells every
+            character it decodes from a string as a reference, and a name on disk
+            that is not UTF-8 decodes to anything up to here (a lone surrogate, or
+            up to 22 bits from a lead byte F0 to FF); each reads back to the bytes
+            it came from, so sessions holding such names restore. Beyond it the
+            parser's encoder drops bits of the lead byte: the text reads back as
+            another character or as one that ends the string while its bytes run
+            on, which later copies overrun. */
+        static constexpr juce::uint64 largestReference = 0x3fffff;
+
         SubsetChecker (const char* utf8, size_t numBytes)
             : p (reinterpret_cast<const unsigned char*> (utf8)), end (p + numBytes)
         {
@@ -240,8 +251,8 @@ namespace
         }
 
         /** One of the five predefined entities (the parser takes them in any case)
-            or a complete character reference to a character, within the digit
-            counts the parser reads. */
+            or a complete character reference, within the digit counts the parser
+            reads, to a code point from 1 to largestReference. */
         bool reference() noexcept
         {
             ++p;
@@ -283,7 +294,7 @@ namespace
                 ++p;
             }
 
-            if (digits == 0 || at (0) != ';' || code == 0 || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+            if (digits == 0 || at (0) != ';' || code == 0 || code > largestReference)
                 return false;
 
             ++p;
@@ -345,6 +356,39 @@ namespace
             return {};
 
         return juce::XmlDocument::parse (juce::String::fromUTF8 (utf8, (int) numBytes));
+    }
+
+    /** UTF-16 text after its byte-order mark, decoded as the framework decodes
+        it (an odd last byte dropped, the text ending at a NUL), except that a
+        surrogate pair becomes the one character it stands for: the framework
+        makes a character of each half, which no UTF-8 text may hold. A lone half
+        stays as the framework leaves it, and the check refuses it. */
+    juce::String textOfUtf16 (const juce::uint8* bytes, size_t numBytes)
+    {
+        const bool bigEndian = juce::CharPointer_UTF16::isByteOrderMarkBigEndian (bytes);
+        const size_t numUnits = numBytes / 2;
+
+        auto unit = [&] (size_t i) -> juce::uint32
+        {
+            return bigEndian ? juce::ByteOrder::bigEndianShort (bytes + 2 * i)
+                             : juce::ByteOrder::littleEndianShort (bytes + 2 * i);
+        };
+
+        std::vector<juce::juce_wchar> chars;
+        chars.reserve (numUnits);
+
+        for (size_t i = 1; i < numUnits && unit (i) != 0; ++i)
+        {
+            auto c = unit (i);
+
+            if (c >= 0xd800 && c <= 0xdbff && i + 1 < numUnits && unit (i + 1) >= 0xdc00 && unit (i + 1) <= 0xdfff)
+                c = 0x10000 + ((c - 0xd800) << 10) + (unit (++i) - 0xdc00);
+
+            chars.push_back ((juce::juce_wchar) c);
+        }
+
+        chars.push_back (0);
+        return juce::String (juce::CharPointer_UTF32 (chars.data()));
     }
 
     const juce::XmlElement* firstChildWithTag (const juce::XmlElement& parent, const char* tag)
@@ -418,6 +462,12 @@ std::unique_ptr<juce::XmlElement> PresetXml::parseFileData (const void* data, si
     if (data == nullptr || numBytes > 2 * maxTextBytes)
         return {};
 
+    const auto* bytes = static_cast<const juce::uint8*> (data);
+
+    if (numBytes >= 2 && (juce::CharPointer_UTF16::isByteOrderMarkBigEndian (bytes)
+                          || juce::CharPointer_UTF16::isByteOrderMarkLittleEndian (bytes)))
+        return parse (textOfUtf16 (bytes, numBytes));
+
     // The framework's decoder looks at the byte after a file that holds nothing
     // but a byte-order mark: it gets a copy that ends in a zero.
     juce::MemoryBlock terminated (data, numBytes);
@@ -451,6 +501,16 @@ std::unique_ptr<juce::XmlElement> PresetXml::parseState (const void* data, int s
         return {};
 
     return parseChecked (bytes + headerSize, (size_t) juce::jmin (textLength, sizeInBytes - headerSize));
+}
+
+bool PresetXml::survivesWriting (const juce::String& text)
+{
+    juce::XmlElement element (rootTag);
+    element.setAttribute ("text", text);
+    const auto readBack = parse (element.toString (juce::XmlElement::TextFormat().singleLine()));
+
+    // Compared byte for byte: the framework's comparison decodes both sides alike.
+    return readBack != nullptr && std::strcmp (readBack->getStringAttribute ("text").toRawUTF8(), text.toRawUTF8()) == 0;
 }
 
 bool PresetXml::hasTag (const juce::XmlElement& e, const char* tag)

@@ -34,11 +34,13 @@ namespace PresetXml
     /** Parses preset or bank text. Null unless the text is UTF-8 XML made only of
         what these files use (an XML declaration at the start, elements, quoted
         attributes, text, comments, CDATA, the five predefined entities and complete
-        character references), within maxTextBytes and maxDepth, and well formed. */
+        character references, including those the writer makes of names that are not
+        UTF-8), within maxTextBytes and maxDepth, and well formed. */
     std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
     /** Parses the bytes of a preset file, decoded as such files have always been
-        read (a byte-order mark, UTF-16, else UTF-8, else Windows-1252). */
+        read (a byte-order mark, UTF-16, else UTF-8, else Windows-1252); a UTF-16
+        surrogate pair reads as the one character it stands for. */
     std::unique_ptr<juce::XmlElement> parseFileData (const void* data, size_t numBytes);
 
     /** Reads a file of ours (a preset or the settings file) and parses its bytes as
@@ -48,6 +50,11 @@ namespace PresetXml
     /** Parses host state in the framework's binary form ("VC2!", a little-endian
         text length, the text) by the same rules; null for anything else. */
     std::unique_ptr<juce::XmlElement> parseState (const void* data, int sizeInBytes);
+
+    /** Whether text stored in an attribute reads back as the same bytes. A name
+        that is not UTF-8 (Latin-1, say) may not: the writer spells the characters
+        the framework decodes from it, and those make another name. */
+    bool survivesWriting (const juce::String& text);
 
     /** Tag comparison as the readers make it: ignoring case, without the
         framework's assertion on a case difference. */

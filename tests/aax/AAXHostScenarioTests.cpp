@@ -10,6 +10,7 @@
 #include "AAXHostSupport.h"
 #include "AAX_CString.h"
 #include "PluginProcessor.h"
+#include "TestSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -253,6 +254,35 @@ TEST (AAXHost, BothChunksRestoreAnInstance)
     reinterpret_cast<AAX_SPlugInChunk*> (damaged.data())->fSize = 30;
     EXPECT_EQ (fromControls.effect->SetChunk (elck, asChunk (damaged)), AAX_ERROR_MALFORMED_CHUNK);
     EXPECT_EQ (fromControls.effect->SetChunk (elck, nullptr), AAX_ERROR_NULL_ARGUMENT);
+}
+
+TEST (AAXHost, TheFrameworkChunkRestoresPresetPathsThatAreNotUTF8)
+{
+    LoadedPlugIn plugIn;
+    ASSERT_NE (plugIn.effect, nullptr);
+    Instance instance (plugIn);
+
+    // A session whose slot names a file that is not UTF-8: the state spells it
+    // with references to a surrogate and to a code point past U+10FFFF.
+    VostrelZR2814AudioProcessor saved;
+    saved.programs[3].presetPath[channelB] = vostrel::test::rawBytes ("\xed\xa0\x80/\xf7\xb0\xb1\xb2.tzrp");
+    saved.programs[3].activeChannel = channelB;
+    saved.setCurrentProgram (3);
+    saved.getParameters()[paramLevel]->setValueNotifyingHost (0.8f);
+    juce::MemoryBlock state;
+    saved.getStateInformation (state);
+
+    auto record = getChunk (*instance.effect, juceChunk);
+    record.resize (sizeof (AAX_SPlugInChunk) + state.getSize());
+    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (record.data());
+    chunk->fSize = (int32_t) state.getSize();
+    std::memcpy (chunk->fData, state.getData(), state.getSize());
+    EXPECT_EQ (instance.effect->SetChunk (juceChunk, chunk), 0);
+
+    // Restored whole, the instance hands back the very same chunk.
+    const auto restored = getChunk (*instance.effect, juceChunk);
+    ASSERT_EQ ((size_t) asChunk (restored)->fSize, state.getSize());
+    EXPECT_EQ (std::memcmp (asChunk (restored)->fData, state.getData(), state.getSize()), 0);
 }
 
 TEST (AAXHost, TearsDownInEitherOrderAndUnloads)

@@ -141,6 +141,21 @@ TEST_F (SaveDialog, RefusesEveryTargetOutsideThePresetFolder)
     EXPECT_TRUE (dialog.newFolderButton_->isEnabled());
 }
 
+TEST_F (SaveDialog, RefusesFoldersWhoseNamesASessionCannotKeep)
+{
+    // A Latin-1 name would come back from a saved session as another name.
+    const auto latin1 = folder.getChildFile (rawBytes ("Alt\xe9"));
+    ASSERT_TRUE (latin1.createDirectory());
+    dialog.fileBrowser->setRoot (latin1);
+    save ("New");
+
+    EXPECT_FALSE (okUsable());
+    EXPECT_TRUE (dialog.isVisible());
+    EXPECT_TRUE (folder.findChildFiles (juce::File::findFiles, true, "*").isEmpty());
+    EXPECT_EQ (1, folder.findChildFiles (juce::File::findDirectories, false, "*").size()); // none under another name
+    EXPECT_EQ (juce::String ("Init.tzrp"), *TervixPresets::getLivePresetPath (processor));
+}
+
 TEST_F (SaveDialog, FailedWriteKeepsTheDialogOpenAndSaysSo)
 {
     touch ("Blocked", "a file where a folder should be");

@@ -6,6 +6,7 @@
 
 #include "PresetTestSupport.h"
 
+#include <set>
 #include <sys/stat.h>
 
 using namespace vostrel::test;
@@ -173,6 +174,57 @@ TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
 
     EXPECT_FALSE (menu.writePreset (nullptr, "Fine.tzrp"));
     EXPECT_FALSE (folder.getChildFile ("Fine.tzrp").exists());
+}
+
+TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
+{
+    // Names as they lie on disk. The framework reads a name that is not UTF-8 as
+    // other characters, which a saved session gives back as another name (a
+    // Latin-1 E9 before "." as a tab, CP1252 quotes as control characters).
+    struct Case { const char* path; bool listed; };
+
+    const Case cases[] = {
+        { "caf\xe9.tzrp", false },                                  // Latin-1
+        { "\x93Warm\x94.tzrp", false },                             // Windows-1252
+        { "Alt\xe9/Inner.tzrp", false },                            // in a Latin-1 folder
+        { "\xed\xa0\x80.tzrp", true },                              // a surrogate
+        { "\xf7\xb0\xb1\xb2.tzrp", true },                          // past U+10FFFF
+        { "Gr\xc3\xbc\xc3\x9f" "e/\xf0\x9f\x98\x80.tzrp", true },   // UTF-8
+    };
+
+    std::set<std::string> expected;
+
+    for (const auto& c : cases)
+    {
+        touch (rawBytes (c.path));
+
+        if (c.listed)
+            expected.insert (c.path);
+    }
+
+    menu.createMenuTree();
+    std::set<std::string> listed;
+
+    for (int i = 0; i < menu.getNumOfFiles(); ++i)
+        listed.insert (juce::File (menu.getFilePath (i)).getRelativePathFrom (folder).toStdString());
+
+    EXPECT_EQ (expected, listed);
+
+    // Each listed file, picked into a slot, is the file the restored slot names.
+    for (int id = 1; id <= menu.getNumOfFiles(); ++id)
+    {
+        menu.setSelectedFileIndex (id);
+        processor.programs[id].presetPath[channelB] = menu.getSelectedFilePath();
+    }
+
+    juce::MemoryBlock session;
+    processor.getStateInformation (session);
+    VostrelZR2814AudioProcessor restored;
+    restored.setStateInformation (session.getData(), (int) session.getSize());
+
+    for (int id = 1; id <= menu.getNumOfFiles(); ++id)
+        EXPECT_EQ (folder.getChildFile (restored.programs[id].presetPath[channelB]).getFullPathName().toStdString(),
+                   menu.getFilePath (id - 1).toStdString());
 }
 
 TEST_F (PresetMenu, ProgramIndexesFromTheProcessorAreChecked)

@@ -8,6 +8,7 @@
 
 #include "PresetXml.h"
 #include "ProcessorTestHelpers.h"
+#include "TestSupport.h"
 
 using namespace vostrel::test;
 
@@ -45,7 +46,8 @@ namespace
         return block;
     }
 
-    /** Text bytes in the framework's binary state form, as a host hands them back. */
+    /** Text bytes in the framework's binary state form, as a host may hand them
+        back: nothing after the text, so that a read past it is caught. */
     juce::MemoryBlock wrapBytes (const std::string& text)
     {
         juce::MemoryBlock block;
@@ -53,7 +55,6 @@ namespace
         const auto length = (juce::uint32) text.size();
         block.append (&length, 4);
         block.append (text.data(), text.size());
-        block.append ("", 1);
         return block;
     }
 
@@ -210,6 +211,72 @@ TEST (PresetXml, CurrentProgramStateRoundTrip)
 
         for (int i = 0; i < numParameters; ++i)
             EXPECT_NEAR (restored.programs[2].values[c][i], original.programs[4].values[c][i], 1e-5f);
+    }
+}
+
+TEST (PresetXml, SessionsRestoreWhateverThePresetPathsHold)
+{
+    // A file name as it lies on disk, the way the writer spells it, and whether the
+    // restored path holds the same bytes. The writer spells each character the
+    // framework decodes as &#N;: a lead byte 1110xxxx, F0 to FF or 10xxxxxx keeps
+    // its low 4, 4 or 7 bits and adds 6 bits for each continuation byte (10xxxxxx)
+    // that follows, so a Latin-1 E9 before "." gives 9, and CP1252's quotes 93
+    // and 94 give 19 and 20; those names come back as others.
+    struct Case { const char* what; const char* name; const char* spelt; bool kept; };
+
+    const Case cases[] = {
+        { "Latin-1", "caf\xe9.tzrp", "caf&#9;.tzrp", false },
+        { "Windows-1252", "\x93Warm\x94.tzrp", "&#19;Warm&#20;.tzrp", false },
+        { "a surrogate", "Old/\xed\xa0\x80.tzrp", "Old/&#55296;.tzrp", true },                   // 0xD << 12 | 0x20 << 6
+        { "past U+10FFFF", "\xf7\xb0\xb1\xb2.tzrp", "&#2034802;.tzrp", true },                 // 7 << 18 | 0x30 << 12 | 0x31 << 6 | 0x32
+        { "Latin-1 past U+1FFFFF", "\xfc\xa3\xa3\xa3.tzrp", "&#3291363;.tzrp", true },         // 0xC << 18 | 0x23 << 12 | 0x23 << 6 | 0x23
+        { "valid non-ASCII", "Gr\xc3\xbc\xc3\x9f" "e/\xf0\x9f\x98\x80.tzrp", "Gr&#252;&#223;e/&#128512;.tzrp", true },
+    };
+
+    for (const auto& c : cases)
+    {
+        const auto name = rawBytes (c.name);
+        VostrelZR2814AudioProcessor original;
+        fillSlots (original);
+        original.programs[5].presetPath[channelB] = name;
+        original.setCurrentProgram (5);
+        const auto saved = stateOf (original);
+        const juce::String savedText (static_cast<const char*> (saved.getData()) + 8);
+        EXPECT_TRUE (savedText.contains ("presetPath=\"" + juce::String (c.spelt) + "\"")) << c.what;
+
+        VostrelZR2814AudioProcessor restored;
+        restored.setStateInformation (saved.getData(), (int) saved.getSize());
+        EXPECT_EQ (restored.getCurrentProgram(), 5) << c.what;
+
+        for (int program = 0; program < 12; ++program)
+        {
+            const auto& from = original.programs[program];
+            const auto& to = restored.programs[program];
+            EXPECT_EQ (to.activeChannel, from.activeChannel) << c.what << " " << program;
+
+            for (int side = 0; side < 2; ++side)
+            {
+                const bool odd = program == 5 && side == channelB;
+                EXPECT_EQ (to.presetPath[side].toStdString() == from.presetPath[side].toStdString(), ! odd || c.kept)
+                    << c.what << " " << program << " " << side;
+
+                for (int i = 0; i < numParameters; ++i)
+                    EXPECT_NEAR (to.values[side][i], from.values[side][i], 1e-5f) << c.what << " " << program;
+            }
+        }
+
+        // What comes back is written again as it was read, and the check that keeps
+        // such names out of the preset menu agrees with what a session keeps.
+        EXPECT_EQ (stateOf (restored), saved) << c.what;
+        EXPECT_EQ (PresetXml::survivesWriting (name), c.kept) << c.what;
+
+        // The current program's form carries the same paths.
+        juce::MemoryBlock program;
+        original.getCurrentProgramStateInformation (program);
+        VostrelZR2814AudioProcessor other;
+        other.setCurrentProgramStateInformation (program.getData(), (int) program.getSize());
+        EXPECT_EQ (other.programs[0].presetPath[channelB].toStdString() == name.toStdString(), c.kept) << c.what;
+        EXPECT_EQ (other.programs[0].activeChannel, channelB) << c.what;
     }
 }
 
@@ -424,10 +491,12 @@ TEST (PresetXml, HostileTextIsRefusedAndChangesNothing)
         { "cut hex reference", "<a>&#x", false },
         { "cut reference in an attribute", "<a b=\"&#12", false },
         { "reference to NUL", "<a>&#0;</a>", false },
-        { "reference beyond Unicode", "<a>&#x110000;</a>", false },
-        { "reference to a surrogate", "<a>&#xD800;</a>", false },
+        { "reference the parser cannot write back", "<a>&#x400000;</a>", false },
+        { "complete but invalid reference in an attribute", "<a b=\"x&#4194304;\"/>", false },
         { "more digits than the parser reads", "<a>&#x0000000041;</a>", false },
         { "UTF-8 cut at the end", "<tervixPatch>\xf0", false },
+        { "UTF-8 cut one byte short at the end", "<tervixPatch>\xf0\x9f\x98", false },
+        { "instruction before the root", "<?style x?><tervixPatch/>", false },
         { "overlong UTF-8", "<a>\xc0\xaf</a>", false },
         { "UTF-8 surrogate", "<a b=\"\xed\xa0\x80\"/>", false },
         { "unquoted attribute, then deep nesting",
@@ -442,6 +511,8 @@ TEST (PresetXml, HostileTextIsRefusedAndChangesNothing)
           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<tervixPatch a='1' b=\"&amp;&LT;&#233;&#x1F600;\">"
           "<!-- note --><![CDATA[<x>]]>text &gt; Gr\xc3\xbc\xc3\x9f""e<e/></tervixPatch>\r\n<!-- end -->", true },
         { "leading blanks", "  <tervixPatch/>", true },
+        { "references the writer makes of names that are not UTF-8",
+          "<a b=\"&#55296;&#xDFFF;&#1114112;&#2034802;&#x3FFFFF;\">&#56320;</a>", true },
     };
 
     VostrelZR2814AudioProcessor p;
@@ -478,22 +549,36 @@ TEST (PresetXml, FileBytesDecodeAsBefore)
     const std::string preset = presetWith (value ("level", "0.25") + "<Note>cafe</Note>").toStdString();
     auto windows1252 = preset;
     windows1252.replace (windows1252.find ("cafe"), 4, "caf\xe9");
-    juce::MemoryOutputStream utf16;
-    utf16.writeShort ((short) 0xfeff);
 
-    for (auto c : preset)
-        utf16.writeShort ((short) c);
+    // The preset in UTF-16 with a byte-order mark, the note given as code units.
+    auto utf16 = [&] (std::vector<juce::uint16> note, bool bigEndian)
+    {
+        const auto at = preset.find ("cafe");
+        std::vector<juce::uint16> units { 0xfeff };
+        units.insert (units.end(), preset.begin(), preset.begin() + (long) at);
+        units.insert (units.end(), note.begin(), note.end());
+        units.insert (units.end(), preset.begin() + (long) at + 4, preset.end());
+        std::string bytes;
 
-    const auto utf16Bytes = std::string (static_cast<const char*> (utf16.getData()), utf16.getDataSize());
+        for (auto u : units)
+            for (int shift : bigEndian ? std::vector<int> { 8, 0 } : std::vector<int> { 0, 8 })
+                bytes += (char) (u >> shift);
 
-    struct Case { const char* what; std::string bytes; bool loads; };
+        return bytes;
+    };
+
+    struct Case { const char* what; std::string bytes; bool loads; const char* note; };
 
     const Case cases[] = {
-        { "UTF-8", preset, true },
-        { "UTF-8 with a byte-order mark", "\xef\xbb\xbf" + preset, true },
-        { "UTF-16 with a byte-order mark", utf16Bytes, true },
-        { "Windows-1252 text", windows1252, true },
-        { "nothing but a byte-order mark", "\xef\xbb\xbf", false },
+        { "UTF-8", preset, true, "cafe" },
+        { "UTF-8 with a byte-order mark", "\xef\xbb\xbf" + preset, true, "cafe" },
+        { "UTF-16", utf16 ({ 'c', 'a', 'f', 'e' }, false), true, "cafe" },
+        // U+1F600 is the pair D83D DE00 in UTF-16 and F0 9F 98 80 in UTF-8.
+        { "UTF-16 with an emoji", utf16 ({ 'c', 0xd83d, 0xde00 }, false), true, "c\xf0\x9f\x98\x80" },
+        { "big-endian UTF-16 with an emoji", utf16 ({ 0xd83d, 0xde00 }, true), true, "\xf0\x9f\x98\x80" },
+        { "UTF-16 with half an emoji", utf16 ({ 0xd83d, 'e' }, false), false, "" },
+        { "Windows-1252 text", windows1252, true, "caf\xc3\xa9" },
+        { "nothing but a byte-order mark", "\xef\xbb\xbf", false, "" },
     };
 
     for (const auto& c : cases)
@@ -504,5 +589,11 @@ TEST (PresetXml, FileBytesDecodeAsBefore)
         const auto xml = PresetXml::parseFileData (bytes.data(), bytes.size());
         EXPECT_EQ (p.readPreset (xml.get(), true), c.loads ? presetLoaded : presetInvalid) << c.what;
         EXPECT_FLOAT_EQ (p.levelParam->get(), c.loads ? 0.25f : 0.0f) << c.what;
+
+        if (xml != nullptr)
+        {
+            EXPECT_EQ (xml->getChildByName ("Properties")->getChildByName ("Note")->getAllSubText().toStdString(), c.note)
+                << c.what;
+        }
     }
 }
