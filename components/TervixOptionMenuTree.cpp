@@ -69,6 +69,7 @@ void TervixOptionMenuTree::setSelectedFilePath (const juce::String& path)
 bool TervixOptionMenuTree::selectFilePath (const juce::String& path)
 {
     selectedFilePath = path.replaceCharacter ('\\', '/');
+    previousFilePath = selectedFilePath;
 
     if (! createMenuTree())
         return false;
@@ -89,6 +90,7 @@ bool TervixOptionMenuTree::selectFileIndex (int itemId)
 
     selectedIndex = itemId;
     selectedFilePath = getRelativePath (juce::File (filePaths[itemId - 1]));
+    previousFilePath = selectedFilePath;
     setText (fileNames[itemId - 1], juce::dontSendNotification);
     return true;
 }

@@ -73,6 +73,8 @@ public:
     juce::StringArray filePaths;
     juce::StringArray fileNames;
     juce::String directoryPath;
+    /** The path selected last, whether by a pick, a step or a path: the file the
+        owner loaded last. Picking it again while its plain name shows is no change. */
     juce::String previousFilePath;
     juce::String selectedFilePath;
     int32_t selectedIndex = 0;
