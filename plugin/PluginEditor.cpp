@@ -449,12 +449,12 @@ void VostrelZR2814AudioProcessorEditor::showFileMenu()
 
     // The result may arrive after the window has closed.
     juce::Component::SafePointer<VostrelZR2814AudioProcessorEditor> safeThis (this);
-    menu.showMenuAsync (juce::PopupMenu::Options().withTargetComponent (fileButton_.get()).withStandardItemHeight (20),
-                        [safeThis] (int result)
-                        {
-                            if (safeThis != nullptr)
-                                safeThis->fileMenuResult (result);
-                        });
+    fileMenu.show (menu, juce::PopupMenu::Options().withTargetComponent (fileButton_.get()).withStandardItemHeight (20),
+                   [safeThis] (int result)
+                   {
+                       if (safeThis != nullptr)
+                           safeThis->fileMenuResult (result);
+                   });
 }
 
 void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)

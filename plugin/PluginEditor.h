@@ -111,6 +111,8 @@ private:
     std::unique_ptr<TervixAlertComponent> alert_;
     std::unique_ptr<Tervix2StateKickButton> aboutShowButton_;
     std::unique_ptr<TervixSplashScreen> aboutContainer_;
+    /** The file menu while it is open. */
+    TervixOpenMenus fileMenu;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VostrelZR2814AudioProcessorEditor)
 };

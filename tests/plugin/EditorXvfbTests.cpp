@@ -144,3 +144,26 @@ TEST_F (RealWindow, APresetOfTheLoadedNameInAnotherFolderLoadsWhenPicked)
         EXPECT_FLOAT_EQ (0.2f, parameter (paramFreqLevel1));
     }
 }
+
+TEST_F (RealWindow, ClosingAWindowClosesOnlyTheMenusItOpened)
+{
+    writePreset ("A.tzrp");
+    VostrelZR2814AudioProcessor otherProcessor;
+    auto other = std::make_unique<VostrelZR2814AudioProcessorEditor> (otherProcessor);
+    other->setTopLeftPosition (500, 100);
+    other->addToDesktop (0);
+    other->setVisible (true);
+    show();
+
+    auto& otherMenu = *dynamic_cast<TervixPresetMenu*> (other->getChildComponent (3));
+    ASSERT_EQ (juce::String ("presetMenu_"), otherMenu.getName());
+    ASSERT_TRUE (clickToOpenMenu (otherMenu));
+    click ("fileButton_");
+    ASSERT_TRUE (waitForMenus (2));
+    ASSERT_TRUE (clickToOpenMenu (menu()));
+
+    close();
+    ASSERT_TRUE (waitForMenus (1));
+    ASSERT_TRUE (pickMenuItem ({ "A.tzrp" }));
+    EXPECT_EQ (juce::String ("A.tzrp"), *TervixPresets::getLivePresetPath (otherProcessor));
+}
