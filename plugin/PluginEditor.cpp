@@ -5,6 +5,7 @@
 */
 
 #include "PluginEditor.h"
+#include "FaderLayout.h"
 #include "PresetXml.h"
 
 #include "BinaryData.h"
@@ -17,7 +18,6 @@
 namespace
 {
     constexpr int refreshIntervalMs = 50;
-    constexpr int faderFrames = 101;
     constexpr int typeSwitchPositions = 3;
     constexpr double faderDoubleClickValue = 0.5;
     constexpr juce::int64 maxSettingsFileBytes = 64 * 1024;
@@ -37,8 +37,6 @@ namespace
                                       { BinaryData::fader5_png, BinaryData::fader5_pngSize },
                                       { BinaryData::fader6_png, BinaryData::fader6_pngSize },
                                       { BinaryData::fader7_png, BinaryData::fader7_pngSize } };
-    constexpr int faderX[] = { 38, 69, 99, 130, 160, 191, 221 };
-    constexpr int faderY = 114, faderWidth = 25, faderHeight = 165;
 
     juce::Image load (const Picture& picture)
     {
@@ -211,7 +209,7 @@ VostrelZR2814AudioProcessorEditor::VostrelZR2814AudioProcessorEditor (VostrelZR2
     auto setUpFader = [] (TervixMovingBackgroundVerticalSlider& fader, const Picture& strip,
                           juce::AudioParameterFloat& parameter)
     {
-        fader.setImage (load (strip), faderFrames);
+        fader.setImage (load (strip), FaderLayout::frames);
         fader.setDoubleClickReturnValue (true, faderDoubleClickValue, juce::ModifierKeys::altModifier);
         fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
     };
@@ -315,9 +313,9 @@ void VostrelZR2814AudioProcessorEditor::resized()
     typeKnob_->dragLength = 45.0;
 
     for (size_t band = 0; band < sliderFaders_.size(); ++band)
-        sliderFaders_[band]->setBounds (faderX[band], faderY, faderWidth, faderHeight);
+        sliderFaders_[band]->setBounds (FaderLayout::bandX[band], FaderLayout::y, FaderLayout::width, FaderLayout::height);
 
-    levelKnob_->setBounds (261, faderY, faderWidth, faderHeight);
+    levelKnob_->setBounds (FaderLayout::levelX, FaderLayout::y, FaderLayout::width, FaderLayout::height);
     aboutShowButton_->setBounds (13, 379, 112, 65);
     aboutContainer_->setBounds (0, 0, 325, 454);
     typeShortcutButtons_[0]->setBounds (92, 314, 42, 12);
