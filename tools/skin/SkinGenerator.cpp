@@ -300,7 +300,19 @@ namespace
             drawLegend (g, "OUT", { (float) FaderLayout::levelX - 4.0f, 100.0f, FaderLayout::width + 8.0f, 12.0f },
                         bandFont, colours::legendDim);
 
-            // dB scale: ticks in the gaps between the faders, labels at both ends.
+            // dB scale: a tick in each gap between neighbouring faders and one
+            // outside each end, labels at both ends.
+            float tickX[9];
+            tickX[0] = (float) FaderLayout::bandX[0] - 3.0f;
+
+            for (int fader = 1; fader < 8; ++fader)
+            {
+                const int left = fader < 7 ? FaderLayout::bandX[fader] : FaderLayout::levelX;
+                tickX[fader] = 0.5f * (float) (FaderLayout::bandX[fader - 1] + FaderLayout::width + left);
+            }
+
+            tickX[8] = (float) (FaderLayout::levelX + FaderLayout::width) + 4.5f;
+
             const int dbMarks[] = { 15, 10, 5, 0, -5, -10, -15 };
             const auto scaleFont = f.get (7.5f, true, 0.0f, 0.9f);
 
@@ -312,17 +324,8 @@ namespace
 
                 const float tick = major ? 5.0f : 3.0f;
 
-                for (int band = 0; band < 7; ++band)
-                {
-                    const float left = (float) FaderLayout::bandX[band]
-                                       - 0.5f * (band == 0 ? 6.0f : (float) (FaderLayout::bandX[band] - FaderLayout::bandX[band - 1]
-                                                                           - FaderLayout::width));
-                    g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ left, y }));
-                }
-
-                g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ 249.0f, y }));
-                g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ 256.5f, y }));
-                g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ 290.5f, y }));
+                for (const float x : tickX)
+                    g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ x, y }));
 
                 const String text = db > 0 ? "+" + String (db) : String (db);
                 drawLegend (g, text, { 9.0f, y - 5.0f, 22.0f, 10.0f }, scaleFont,
