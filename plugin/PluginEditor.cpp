@@ -509,26 +509,15 @@ void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)
 juce::File VostrelZR2814AudioProcessorEditor::getOverwritablePresetFile()
 {
     // The stored path may come from a host session: only a relative path of "/"
-    // separated names that really leads into the preset folder is trusted.
+    // separated names, as the preset menu reads it, that really leads into the
+    // preset folder is trusted.
     const auto& path = livePresetPath();
-    const auto folder = getUserPresetFolder();
 
     if (path.containsChar ('\\') || juce::File::isAbsolutePath (path))
         return {};
 
-    const auto file = folder.getChildFile (path);
-
-    if (! file.existsAsFile())
-        return {};
-
-    std::error_code fileError, folderError;
-    const auto realFile = std::filesystem::canonical (file.getFullPathName().toStdString(), fileError);
-    const auto realFolder = std::filesystem::canonical (folder.getFullPathName().toStdString(), folderError);
-
-    if (fileError || folderError || ! juce::File (realFile.string()).isAChildOf (juce::File (realFolder.string())))
-        return {};
-
-    return file;
+    const auto file = getUserPresetFolder().getChildFile (path);
+    return file.existsAsFile() && TervixPresets::isInsideUserPresetFolder (file) ? file : juce::File();
 }
 
 void VostrelZR2814AudioProcessorEditor::createPresetFolder()
