@@ -182,7 +182,7 @@ VostrelZR2814AudioProcessorEditor::VostrelZR2814AudioProcessorEditor (VostrelZR2
     presetMenu_ = addControl<TervixPresetMenu> (*this, "presetMenu_");
     presetMenu_->setDirectoryPath (getUserPresetFolder().getFullPathName());
     presetMenu_->setFileExtension (presetWildcard);
-    presetMenu_->setSelectedFilePath (livePresetPath());
+    selectLivePreset();
     presetMenu_->setColour (juce::Label::textColourId, juce::Colours::black);
     presetMenu_->onTextChange = [this] { loadSelectedPreset(); };
 
@@ -382,9 +382,15 @@ void VostrelZR2814AudioProcessorEditor::showLiveSide()
     abCopyButton_->setImage (abCopyPicture (sideB));
 }
 
+void VostrelZR2814AudioProcessorEditor::selectLivePreset()
+{
+    if (const auto* path = TervixPresets::getLivePresetPath (processorRef))
+        presetMenu_->setSelectedFilePath (*path);
+}
+
 void VostrelZR2814AudioProcessorEditor::selectAndCompareLivePreset()
 {
-    presetMenu_->setSelectedFilePath (livePresetPath());
+    selectLivePreset();
     presetMenu_->compareAndMarkPreset (&processorRef);
 }
 
@@ -392,11 +398,6 @@ ProgramSlot& VostrelZR2814AudioProcessorEditor::currentSlot()
 {
     return processorRef.programs[juce::jlimit (0, VostrelZR2814AudioProcessor::numPrograms - 1,
                                                (int) processorRef.currentProgram)];
-}
-
-juce::String& VostrelZR2814AudioProcessorEditor::livePresetPath()
-{
-    return currentSlot().presetPath[processorRef.getActiveChannel()];
 }
 
 //==============================================================================
@@ -418,7 +419,9 @@ void VostrelZR2814AudioProcessorEditor::stepPreset (bool forward)
 void VostrelZR2814AudioProcessorEditor::loadSelectedPreset()
 {
     const auto path = presetMenu_->getSelectedFilePath();
-    livePresetPath() = path;
+
+    if (auto* livePath = TervixPresets::getLivePresetPath (processorRef))
+        *livePath = path;
 
     if (presetMenu_->readPreset (&processorRef, path) == presetNewerVersion)
     {
@@ -511,12 +514,12 @@ juce::File VostrelZR2814AudioProcessorEditor::getOverwritablePresetFile()
     // The stored path may come from a host session: only a relative path of "/"
     // separated names, as the preset menu reads it, that really leads into the
     // preset folder is trusted.
-    const auto& path = livePresetPath();
+    const auto* path = TervixPresets::getLivePresetPath (processorRef);
 
-    if (path.containsChar ('\\') || juce::File::isAbsolutePath (path))
+    if (path == nullptr || path->containsChar ('\\') || juce::File::isAbsolutePath (*path))
         return {};
 
-    const auto file = getUserPresetFolder().getChildFile (path);
+    const auto file = getUserPresetFolder().getChildFile (*path);
     return file.existsAsFile() && TervixPresets::isInsideUserPresetFolder (file) ? file : juce::File();
 }
 
@@ -530,9 +533,8 @@ void VostrelZR2814AudioProcessorEditor::createPresetFolder()
 void VostrelZR2814AudioProcessorEditor::switchSide()
 {
     const int side = abButton_->getToggleState() ? channelB : channelA;
-    auto& slot = currentSlot();
-    slot.activeChannel = side;
-    presetMenu_->setSelectedFilePath (slot.presetPath[side]);
+    currentSlot().activeChannel = side;
+    selectLivePreset();
     abCopyButton_->setImage (abCopyPicture (side == channelB));
 
     processorRef.applyLiveSide();

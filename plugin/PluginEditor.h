@@ -75,9 +75,9 @@ private:
     // What the refresh tick and the handlers show.
     void showParameters();
     void showLiveSide();
+    void selectLivePreset();
     void selectAndCompareLivePreset();
     ProgramSlot& currentSlot();
-    juce::String& livePresetPath();
     /** The live preset file, when "Save Preset" may overwrite it without the save
         dialog: an existing file whose stored path leads, links resolved, to a
         place inside the user preset folder. */
