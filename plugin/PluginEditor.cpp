@@ -167,89 +167,12 @@ VostrelZR2814AudioProcessorEditor::VostrelZR2814AudioProcessorEditor (VostrelZR2
 
     backgroundImage = load ({ BinaryData::background_png, BinaryData::background_pngSize });
 
-    fileButton_ = addControl<Tervix2StateKickButton> (*this, "fileButton_");
-    fileButton_->setImage (load ({ BinaryData::filebutton_png, BinaryData::filebutton_pngSize }));
-    fileButton_->onClick = [this] { showFileMenu(); };
-
-    presetDecButton_ = addControl<Tervix2StateKickButton> (*this, "presetDecButton_");
-    presetDecButton_->setImage (load ({ BinaryData::presetprev_png, BinaryData::presetprev_pngSize }));
-    presetDecButton_->onClick = [this] { stepPreset (false); };
-
-    presetIncButton_ = addControl<Tervix2StateKickButton> (*this, "presetIncButton_");
-    presetIncButton_->setImage (load ({ BinaryData::presetnext_png, BinaryData::presetnext_pngSize }));
-    presetIncButton_->onClick = [this] { stepPreset (true); };
-
-    presetMenu_ = addControl<TervixPresetMenu> (*this, "presetMenu_");
-    presetMenu_->setDirectoryPath (getUserPresetFolder().getFullPathName());
-    presetMenu_->setFileExtension (presetWildcard);
-    selectLivePreset();
-    presetMenu_->setColour (juce::Label::textColourId, juce::Colours::black);
-    presetMenu_->onTextChange = [this] { loadSelectedPreset(); };
-
-    abButton_ = addControl<Tervix2StateButton> (*this, "abButton_");
-    abButton_->setImage (load ({ BinaryData::abswitch_png, BinaryData::abswitch_pngSize }));
-    abButton_->onClick = [this] { switchSide(); };
-
-    abCopyButton_ = addControl<Tervix2StateKickButton> (*this, "abCopyButton_");
-    abCopyButton_->onClick = [this] { copySide(); };
-    showLiveSide();
-
-    bypassButton_ = addControl<Tervix4StateButton3PDT> (*this, "bypassButton_");
-    bypassButton_->setImage (load ({ BinaryData::footswitch_png, BinaryData::footswitch_pngSize }));
-    bypassButton_->onClick = [this] { *processorRef.onBypassParam = bypassButton_->getToggleState(); };
-
-    typeKnob_ = addControl<TervixVerticalSwitchJ5> (*this, "typeKnob_");
-    typeKnob_->setImage (load ({ BinaryData::typeswitch_png, BinaryData::typeswitch_pngSize }), typeSwitchPositions);
-    typeKnob_->framesAscending = false;
-    typeKnob_->onValueChange = [this]
-    {
-        writeEqualizerType (juce::roundToInt (typeKnob_->getValue() * (typeKnob_->numFrames - 1)));
-    };
-
-    auto setUpFader = [] (TervixMovingBackgroundVerticalSlider& fader, const Picture& strip,
-                          juce::AudioParameterFloat& parameter)
-    {
-        fader.setImage (load (strip), FaderLayout::frames);
-        fader.setDoubleClickReturnValue (true, faderDoubleClickValue, juce::ModifierKeys::altModifier);
-        fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
-    };
-
-    for (size_t band = 0; band < sliderFaders_.size(); ++band)
-    {
-        sliderFaders_[band] = addControl<TervixMovingBackgroundVerticalSlider> (
-            *this, "slider" + juce::String (band + 1) + "Fader_");
-        setUpFader (*sliderFaders_[band], faderPictures[band], *processorRef.freqLevelParams[band]);
-    }
-
-    levelKnob_ = addControl<TervixMovingBackgroundVerticalSlider> (*this, "levelKnob_");
-    setUpFader (*levelKnob_, { BinaryData::faderlevel_png, BinaryData::faderlevel_pngSize }, *processorRef.levelParam);
-    showParameters();
-
-    // Invisible hot spots over the background's printed captions.
-    aboutShowButton_ = addControl<Tervix2StateKickButton> (*this, "aboutShowButton_");
-    aboutShowButton_->onClick = [this] { showAbout(); };
-
-    aboutContainer_ = std::make_unique<TervixSplashScreen> ("aboutContainer_");
-    addChildComponent (*aboutContainer_);
-
-    for (size_t type = 0; type < typeShortcutButtons_.size(); ++type)
-    {
-        typeShortcutButtons_[type] = addControl<Tervix2StateKickButton> (
-            *this, "type" + juce::String (type + 1) + "ShortcutButton_");
-        typeShortcutButtons_[type]->onClick = [this, type] { writeEqualizerType ((int) type); };
-    }
-
-    savePresetBrowser_ = std::make_unique<TervixPresetBrowser> ("savePresetBrowser_", "Save", getUserPresetFolder(),
-                                                                presetWildcard, &processorRef, presetMenu_.get());
-    addChildComponent (*savePresetBrowser_);
-    savePresetBrowser_->needChangeParentModal (false);
-
-    overwritePresetComponent_ = std::make_unique<TervixOverwriteComponent> ("overwritePresetComponent_", &processorRef,
-                                                                            presetMenu_.get());
-    addChildComponent (*overwritePresetComponent_);
-
-    alert_ = std::make_unique<TervixAlertComponent> ("alert_", 0, 0, 0);
-    addChildComponent (*alert_);
+    // The children, from back to front.
+    addPresetRow();
+    addSideButtons();
+    addParameterControls();
+    addHotSpots();
+    addPanels();
 
     // The first tick shows the processor's whole state and compares the preset.
     processorRef.channelChanged = true;
@@ -291,6 +214,108 @@ VostrelZR2814AudioProcessorEditor::~VostrelZR2814AudioProcessorEditor()
 
     // Before lookAndFeel goes, so that the framework never holds it destroyed.
     juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+}
+
+//==============================================================================
+void VostrelZR2814AudioProcessorEditor::addPresetRow()
+{
+    fileButton_ = addControl<Tervix2StateKickButton> (*this, "fileButton_");
+    fileButton_->setImage (load ({ BinaryData::filebutton_png, BinaryData::filebutton_pngSize }));
+    fileButton_->onClick = [this] { showFileMenu(); };
+
+    presetDecButton_ = addControl<Tervix2StateKickButton> (*this, "presetDecButton_");
+    presetDecButton_->setImage (load ({ BinaryData::presetprev_png, BinaryData::presetprev_pngSize }));
+    presetDecButton_->onClick = [this] { stepPreset (false); };
+
+    presetIncButton_ = addControl<Tervix2StateKickButton> (*this, "presetIncButton_");
+    presetIncButton_->setImage (load ({ BinaryData::presetnext_png, BinaryData::presetnext_pngSize }));
+    presetIncButton_->onClick = [this] { stepPreset (true); };
+
+    presetMenu_ = addControl<TervixPresetMenu> (*this, "presetMenu_");
+    presetMenu_->setDirectoryPath (getUserPresetFolder().getFullPathName());
+    presetMenu_->setFileExtension (presetWildcard);
+    selectLivePreset();
+    presetMenu_->setColour (juce::Label::textColourId, juce::Colours::black);
+    presetMenu_->onTextChange = [this] { loadSelectedPreset(); };
+}
+
+void VostrelZR2814AudioProcessorEditor::addSideButtons()
+{
+    abButton_ = addControl<Tervix2StateButton> (*this, "abButton_");
+    abButton_->setImage (load ({ BinaryData::abswitch_png, BinaryData::abswitch_pngSize }));
+    abButton_->onClick = [this] { switchSide(); };
+
+    abCopyButton_ = addControl<Tervix2StateKickButton> (*this, "abCopyButton_");
+    abCopyButton_->onClick = [this] { copySide(); };
+    showLiveSide();
+}
+
+void VostrelZR2814AudioProcessorEditor::addParameterControls()
+{
+    bypassButton_ = addControl<Tervix4StateButton3PDT> (*this, "bypassButton_");
+    bypassButton_->setImage (load ({ BinaryData::footswitch_png, BinaryData::footswitch_pngSize }));
+    bypassButton_->onClick = [this] { *processorRef.onBypassParam = bypassButton_->getToggleState(); };
+
+    typeKnob_ = addControl<TervixVerticalSwitchJ5> (*this, "typeKnob_");
+    typeKnob_->setImage (load ({ BinaryData::typeswitch_png, BinaryData::typeswitch_pngSize }), typeSwitchPositions);
+    typeKnob_->framesAscending = false;
+    typeKnob_->onValueChange = [this]
+    {
+        writeEqualizerType (juce::roundToInt (typeKnob_->getValue() * (typeKnob_->numFrames - 1)));
+    };
+
+    auto setUpFader = [] (TervixMovingBackgroundVerticalSlider& fader, const Picture& strip,
+                          juce::AudioParameterFloat& parameter)
+    {
+        fader.setImage (load (strip), FaderLayout::frames);
+        fader.setDoubleClickReturnValue (true, faderDoubleClickValue, juce::ModifierKeys::altModifier);
+        fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
+    };
+
+    for (size_t band = 0; band < sliderFaders_.size(); ++band)
+    {
+        sliderFaders_[band] = addControl<TervixMovingBackgroundVerticalSlider> (
+            *this, "slider" + juce::String (band + 1) + "Fader_");
+        setUpFader (*sliderFaders_[band], faderPictures[band], *processorRef.freqLevelParams[band]);
+    }
+
+    levelKnob_ = addControl<TervixMovingBackgroundVerticalSlider> (*this, "levelKnob_");
+    setUpFader (*levelKnob_, { BinaryData::faderlevel_png, BinaryData::faderlevel_pngSize }, *processorRef.levelParam);
+    showParameters();
+}
+
+void VostrelZR2814AudioProcessorEditor::addHotSpots()
+{
+    // Invisible hot spots over the background's logo and model captions. The
+    // about panel that the logo opens comes between them: while it shows, it is
+    // modal and no click reaches the captions in front of it.
+    aboutShowButton_ = addControl<Tervix2StateKickButton> (*this, "aboutShowButton_");
+    aboutShowButton_->onClick = [this] { showAbout(); };
+
+    aboutContainer_ = std::make_unique<TervixSplashScreen> ("aboutContainer_");
+    addChildComponent (*aboutContainer_);
+
+    for (size_t type = 0; type < typeShortcutButtons_.size(); ++type)
+    {
+        typeShortcutButtons_[type] = addControl<Tervix2StateKickButton> (
+            *this, "type" + juce::String (type + 1) + "ShortcutButton_");
+        typeShortcutButtons_[type]->onClick = [this, type] { writeEqualizerType ((int) type); };
+    }
+}
+
+void VostrelZR2814AudioProcessorEditor::addPanels()
+{
+    savePresetBrowser_ = std::make_unique<TervixPresetBrowser> ("savePresetBrowser_", "Save", getUserPresetFolder(),
+                                                                presetWildcard, &processorRef, presetMenu_.get());
+    addChildComponent (*savePresetBrowser_);
+    savePresetBrowser_->needChangeParentModal (false);
+
+    overwritePresetComponent_ = std::make_unique<TervixOverwriteComponent> ("overwritePresetComponent_", &processorRef,
+                                                                            presetMenu_.get());
+    addChildComponent (*overwritePresetComponent_);
+
+    alert_ = std::make_unique<TervixAlertComponent> ("alert_", 0, 0, 0);
+    addChildComponent (*alert_);
 }
 
 //==============================================================================

@@ -63,6 +63,13 @@ public:
     static constexpr const char* downloadsPageAddress = "tervix.example.com/downloads";
 
 private:
+    // Construction steps, which add the children from back to front.
+    void addPresetRow();
+    void addSideButtons();
+    void addParameterControls();
+    void addHotSpots();
+    void addPanels();
+
     // Handlers of the controls.
     void writeEqualizerType (int index);
     void stepPreset (bool forward);
