@@ -8,6 +8,38 @@
 
 #include <filesystem>
 
+TervixOpenMenus::~TervixOpenMenus()
+{
+    closeAll();
+}
+
+void TervixOpenMenus::show (juce::PopupMenu& menu, const juce::PopupMenu::Options& options,
+                            std::function<void (int)> callback)
+{
+    // A menu that opens enters the modal state on top of every other component.
+    auto& modal = *juce::ModalComponentManager::getInstance();
+    const int modalBefore = modal.getNumModalComponents();
+
+    menu.showMenuAsync (options, std::move (callback));
+
+    windows.removeIf ([] (const auto& window) { return window == nullptr; });
+
+    if (modal.getNumModalComponents() > modalBefore)
+        windows.add (juce::Component::getCurrentlyModalComponent());
+}
+
+void TervixOpenMenus::closeAll()
+{
+    // The framework offers no way to close one menu but the key that the menu
+    // itself handles by closing, with its sub-menus.
+    for (auto& window : windows)
+        if (window != nullptr && window->isCurrentlyModal (false))
+            window->keyPressed (juce::KeyPress (juce::KeyPress::escapeKey));
+
+    windows.clear();
+}
+
+//==============================================================================
 int TervixOptionMenuTree::FileSorter::compareElements (const juce::File& first, const juce::File& second)
 {
     return first.getFileName().compareNatural (second.getFileName());
@@ -22,10 +54,7 @@ TervixOptionMenuTree::TervixOptionMenuTree (const juce::String& name)
     setEditable (false, false, false);
 }
 
-TervixOptionMenuTree::~TervixOptionMenuTree()
-{
-    juce::PopupMenu::dismissAllActiveMenus();
-}
+TervixOptionMenuTree::~TervixOptionMenuTree() = default;
 
 //==============================================================================
 void TervixOptionMenuTree::setDirectoryPath (const juce::String& path)
@@ -74,6 +103,7 @@ void TervixOptionMenuTree::setSelectedFilePath (const juce::String& path)
 bool TervixOptionMenuTree::selectFilePath (const juce::String& path)
 {
     selectedFilePath = path.replaceCharacter ('\\', '/');
+    previousFilePath = selectedFilePath;
 
     if (! createMenuTree())
         return false;
@@ -94,6 +124,7 @@ bool TervixOptionMenuTree::selectFileIndex (int itemId)
 
     selectedIndex = itemId;
     selectedFilePath = getRelativePath (juce::File (filePaths[itemId - 1]));
+    previousFilePath = selectedFilePath;
     setText (fileNames[itemId - 1], juce::dontSendNotification);
     return true;
 }
@@ -203,15 +234,15 @@ void TervixOptionMenuTree::popUpMenu (std::function<void (int)> afterPick)
     // renumbered the items: it is resolved against the lists of this build.
     juce::Component::SafePointer<TervixOptionMenuTree> safeThis (this);
 
-    menus[menuCount - 1]->showMenuAsync (juce::PopupMenu::Options().withTargetComponent (this).withStandardItemHeight (20),
-                                         [safeThis, paths = filePaths, names = fileNames, afterPick] (int result)
-                                         {
-                                             if (safeThis != nullptr)
-                                                 safeThis->handlePick (result, paths, names);
+    openMenus.show (*menus[menuCount - 1], juce::PopupMenu::Options().withTargetComponent (this).withStandardItemHeight (20),
+                    [safeThis, paths = filePaths, names = fileNames, afterPick] (int result)
+                    {
+                        if (safeThis != nullptr)
+                            safeThis->handlePick (result, paths, names);
 
-                                             if (safeThis != nullptr && afterPick != nullptr)
-                                                 afterPick (result);
-                                         });
+                        if (safeThis != nullptr && afterPick != nullptr)
+                            afterPick (result);
+                    });
 }
 
 void TervixOptionMenuTree::handlePick (int result, const juce::StringArray& paths, const juce::StringArray& names)

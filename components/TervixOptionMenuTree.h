@@ -10,6 +10,28 @@
 
 #include <set>
 
+/** The popup menus one owner has open. Each closes when the owner goes, and only
+    those: the menus other windows of the host have open stay as they are. */
+class TervixOpenMenus
+{
+public:
+    TervixOpenMenus() = default;
+    /** Closes the menus still open. */
+    ~TervixOpenMenus();
+
+    /** Shows a menu as juce::PopupMenu::showMenuAsync does and keeps its window. */
+    void show (juce::PopupMenu&, const juce::PopupMenu::Options&, std::function<void (int result)> callback);
+    /** Closes the menus still open, as a dismissal; their callbacks get 0 later,
+        from the message loop, as for any dismissed menu. */
+    void closeAll();
+
+private:
+    juce::Array<juce::Component::SafePointer<juce::Component>> windows;
+
+    JUCE_DECLARE_NON_COPYABLE (TervixOpenMenus)
+};
+
+//==============================================================================
 /** A label that pops up a folder tree as nested menus when clicked: a sub-menu per
     sub-folder, an item per file matching a wildcard. It remembers the selected file
     (relative to its root folder, "/" separated, and as a 1-based item id), shows its
@@ -73,6 +95,8 @@ public:
     juce::StringArray filePaths;
     juce::StringArray fileNames;
     juce::String directoryPath;
+    /** The path selected last, whether by a pick, a step or a path: the file the
+        owner loaded last. Picking it again while its plain name shows is no change. */
     juce::String previousFilePath;
     juce::String selectedFilePath;
     int32_t selectedIndex = 0;
@@ -103,6 +127,8 @@ private:
     void handlePick (int result, const juce::StringArray& paths, const juce::StringArray& names);
 
     std::set<std::string> visitedFolders;
+    /** Declared after the menu store, so the popup closes before the store goes. */
+    TervixOpenMenus openMenus;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (TervixOptionMenuTree)
 };

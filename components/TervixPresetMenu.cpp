@@ -18,15 +18,36 @@ namespace TervixPresets
         return juce::File (juce::String (path.string()));
     }
 
+    /** Where a path really leads: links followed and "." and ".." resolved, the
+        part that does not exist yet taken as written. A link at the end that
+        leads to nothing is followed too, since writing through it creates its
+        target. A null file when the path cannot be resolved. */
+    static juce::File resolveLinks (const juce::File& file)
+    {
+        namespace fs = std::filesystem;
+        std::error_code error, notFound;
+        auto path = fs::weakly_canonical (file.getFullPathName().toStdString(), error);
+
+        // As many links in a row as the system itself follows.
+        for (int link = 0; ! error && link < 40 && fs::is_symlink (fs::symlink_status (path, notFound)); ++link)
+        {
+            const auto target = fs::read_symlink (path, error);
+            path = fs::weakly_canonical (path.parent_path() / target, error);
+        }
+
+        return error || fs::is_symlink (fs::symlink_status (path, notFound)) ? juce::File()
+                                                                           : juce::File (juce::String (path.string()));
+    }
+
     bool isInsideUserPresetFolder (const juce::File& file)
     {
-        return normalise (file).isAChildOf (getUserPresetFolder());
+        return resolveLinks (file).isAChildOf (resolveLinks (getUserPresetFolder()));
     }
 
     bool isUserPresetFolderOrInside (const juce::File& file)
     {
-        const auto folder = normalise (file);
-        return folder == getUserPresetFolder() || folder.isAChildOf (getUserPresetFolder());
+        const auto folder = resolveLinks (getUserPresetFolder());
+        return (folder != juce::File() && resolveLinks (file) == folder) || isInsideUserPresetFolder (file);
     }
 
     juce::String getRelativePresetPath (const juce::File& file)

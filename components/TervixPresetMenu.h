@@ -20,10 +20,11 @@ namespace TervixPresets
     /** The file with "." and ".." segments resolved. */
     juce::File normalise (const juce::File&);
 
-    /** True for a file or folder strictly inside the user preset folder. */
+    /** The rule for every write: true for a file or folder that, links resolved,
+        lies strictly inside the user preset folder. */
     bool isInsideUserPresetFolder (const juce::File&);
 
-    /** True for the user preset folder itself or a folder inside it. */
+    /** True for the user preset folder itself or a folder inside it, by the same rule. */
     bool isUserPresetFolderOrInside (const juce::File&);
 
     /** A path relative to the user preset folder, "/" separated. */

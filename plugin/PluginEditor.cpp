@@ -5,6 +5,7 @@
 */
 
 #include "PluginEditor.h"
+#include "FaderLayout.h"
 #include "PresetXml.h"
 
 #include "BinaryData.h"
@@ -17,7 +18,6 @@
 namespace
 {
     constexpr int refreshIntervalMs = 50;
-    constexpr int faderFrames = 101;
     constexpr int typeSwitchPositions = 3;
     constexpr double faderDoubleClickValue = 0.5;
     constexpr juce::int64 maxSettingsFileBytes = 64 * 1024;
@@ -37,8 +37,6 @@ namespace
                                       { BinaryData::fader5_png, BinaryData::fader5_pngSize },
                                       { BinaryData::fader6_png, BinaryData::fader6_pngSize },
                                       { BinaryData::fader7_png, BinaryData::fader7_pngSize } };
-    constexpr int faderX[] = { 38, 69, 99, 130, 160, 191, 221 };
-    constexpr int faderY = 114, faderWidth = 25, faderHeight = 165;
 
     juce::Image load (const Picture& picture)
     {
@@ -169,89 +167,12 @@ VostrelZR2814AudioProcessorEditor::VostrelZR2814AudioProcessorEditor (VostrelZR2
 
     backgroundImage = load ({ BinaryData::background_png, BinaryData::background_pngSize });
 
-    fileButton_ = addControl<Tervix2StateKickButton> (*this, "fileButton_");
-    fileButton_->setImage (load ({ BinaryData::filebutton_png, BinaryData::filebutton_pngSize }));
-    fileButton_->onClick = [this] { showFileMenu(); };
-
-    presetDecButton_ = addControl<Tervix2StateKickButton> (*this, "presetDecButton_");
-    presetDecButton_->setImage (load ({ BinaryData::presetprev_png, BinaryData::presetprev_pngSize }));
-    presetDecButton_->onClick = [this] { stepPreset (false); };
-
-    presetIncButton_ = addControl<Tervix2StateKickButton> (*this, "presetIncButton_");
-    presetIncButton_->setImage (load ({ BinaryData::presetnext_png, BinaryData::presetnext_pngSize }));
-    presetIncButton_->onClick = [this] { stepPreset (true); };
-
-    presetMenu_ = addControl<TervixPresetMenu> (*this, "presetMenu_");
-    presetMenu_->setDirectoryPath (getUserPresetFolder().getFullPathName());
-    presetMenu_->setFileExtension (presetWildcard);
-    presetMenu_->setSelectedFilePath (livePresetPath());
-    presetMenu_->setColour (juce::Label::textColourId, juce::Colours::black);
-    presetMenu_->onTextChange = [this] { loadSelectedPreset(); };
-
-    abButton_ = addControl<Tervix2StateButton> (*this, "abButton_");
-    abButton_->setImage (load ({ BinaryData::abswitch_png, BinaryData::abswitch_pngSize }));
-    abButton_->onClick = [this] { switchSide(); };
-
-    abCopyButton_ = addControl<Tervix2StateKickButton> (*this, "abCopyButton_");
-    abCopyButton_->onClick = [this] { copySide(); };
-    showLiveSide();
-
-    bypassButton_ = addControl<Tervix4StateButton3PDT> (*this, "bypassButton_");
-    bypassButton_->setImage (load ({ BinaryData::footswitch_png, BinaryData::footswitch_pngSize }));
-    bypassButton_->onClick = [this] { *processorRef.onBypassParam = bypassButton_->getToggleState(); };
-
-    typeKnob_ = addControl<TervixVerticalSwitchJ5> (*this, "typeKnob_");
-    typeKnob_->setImage (load ({ BinaryData::typeswitch_png, BinaryData::typeswitch_pngSize }), typeSwitchPositions);
-    typeKnob_->framesAscending = false;
-    typeKnob_->onValueChange = [this]
-    {
-        writeEqualizerType (juce::roundToInt (typeKnob_->getValue() * (typeKnob_->numFrames - 1)));
-    };
-
-    auto setUpFader = [] (TervixMovingBackgroundVerticalSlider& fader, const Picture& strip,
-                          juce::AudioParameterFloat& parameter)
-    {
-        fader.setImage (load (strip), faderFrames);
-        fader.setDoubleClickReturnValue (true, faderDoubleClickValue, juce::ModifierKeys::altModifier);
-        fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
-    };
-
-    for (size_t band = 0; band < sliderFaders_.size(); ++band)
-    {
-        sliderFaders_[band] = addControl<TervixMovingBackgroundVerticalSlider> (
-            *this, "slider" + juce::String (band + 1) + "Fader_");
-        setUpFader (*sliderFaders_[band], faderPictures[band], *processorRef.freqLevelParams[band]);
-    }
-
-    levelKnob_ = addControl<TervixMovingBackgroundVerticalSlider> (*this, "levelKnob_");
-    setUpFader (*levelKnob_, { BinaryData::faderlevel_png, BinaryData::faderlevel_pngSize }, *processorRef.levelParam);
-    showParameters();
-
-    // Invisible hot spots over the background's printed captions.
-    aboutShowButton_ = addControl<Tervix2StateKickButton> (*this, "aboutShowButton_");
-    aboutShowButton_->onClick = [this] { showAbout(); };
-
-    aboutContainer_ = std::make_unique<TervixSplashScreen> ("aboutContainer_");
-    addChildComponent (*aboutContainer_);
-
-    for (size_t type = 0; type < typeShortcutButtons_.size(); ++type)
-    {
-        typeShortcutButtons_[type] = addControl<Tervix2StateKickButton> (
-            *this, "type" + juce::String (type + 1) + "ShortcutButton_");
-        typeShortcutButtons_[type]->onClick = [this, type] { writeEqualizerType ((int) type); };
-    }
-
-    savePresetBrowser_ = std::make_unique<TervixPresetBrowser> ("savePresetBrowser_", "Save", getUserPresetFolder(),
-                                                                presetWildcard, &processorRef, presetMenu_.get());
-    addChildComponent (*savePresetBrowser_);
-    savePresetBrowser_->needChangeParentModal (false);
-
-    overwritePresetComponent_ = std::make_unique<TervixOverwriteComponent> ("overwritePresetComponent_", &processorRef,
-                                                                            presetMenu_.get());
-    addChildComponent (*overwritePresetComponent_);
-
-    alert_ = std::make_unique<TervixAlertComponent> ("alert_", 0, 0, 0);
-    addChildComponent (*alert_);
+    // The children, from back to front.
+    addPresetRow();
+    addSideButtons();
+    addParameterControls();
+    addHotSpots();
+    addPanels();
 
     // The first tick shows the processor's whole state and compares the preset.
     processorRef.channelChanged = true;
@@ -296,6 +217,108 @@ VostrelZR2814AudioProcessorEditor::~VostrelZR2814AudioProcessorEditor()
 }
 
 //==============================================================================
+void VostrelZR2814AudioProcessorEditor::addPresetRow()
+{
+    fileButton_ = addControl<Tervix2StateKickButton> (*this, "fileButton_");
+    fileButton_->setImage (load ({ BinaryData::filebutton_png, BinaryData::filebutton_pngSize }));
+    fileButton_->onClick = [this] { showFileMenu(); };
+
+    presetDecButton_ = addControl<Tervix2StateKickButton> (*this, "presetDecButton_");
+    presetDecButton_->setImage (load ({ BinaryData::presetprev_png, BinaryData::presetprev_pngSize }));
+    presetDecButton_->onClick = [this] { stepPreset (false); };
+
+    presetIncButton_ = addControl<Tervix2StateKickButton> (*this, "presetIncButton_");
+    presetIncButton_->setImage (load ({ BinaryData::presetnext_png, BinaryData::presetnext_pngSize }));
+    presetIncButton_->onClick = [this] { stepPreset (true); };
+
+    presetMenu_ = addControl<TervixPresetMenu> (*this, "presetMenu_");
+    presetMenu_->setDirectoryPath (getUserPresetFolder().getFullPathName());
+    presetMenu_->setFileExtension (presetWildcard);
+    selectLivePreset();
+    presetMenu_->setColour (juce::Label::textColourId, juce::Colours::black);
+    presetMenu_->onTextChange = [this] { loadSelectedPreset(); };
+}
+
+void VostrelZR2814AudioProcessorEditor::addSideButtons()
+{
+    abButton_ = addControl<Tervix2StateButton> (*this, "abButton_");
+    abButton_->setImage (load ({ BinaryData::abswitch_png, BinaryData::abswitch_pngSize }));
+    abButton_->onClick = [this] { switchSide(); };
+
+    abCopyButton_ = addControl<Tervix2StateKickButton> (*this, "abCopyButton_");
+    abCopyButton_->onClick = [this] { copySide(); };
+    showLiveSide();
+}
+
+void VostrelZR2814AudioProcessorEditor::addParameterControls()
+{
+    bypassButton_ = addControl<Tervix4StateButton3PDT> (*this, "bypassButton_");
+    bypassButton_->setImage (load ({ BinaryData::footswitch_png, BinaryData::footswitch_pngSize }));
+    bypassButton_->onClick = [this] { *processorRef.onBypassParam = bypassButton_->getToggleState(); };
+
+    typeKnob_ = addControl<TervixVerticalSwitchJ5> (*this, "typeKnob_");
+    typeKnob_->setImage (load ({ BinaryData::typeswitch_png, BinaryData::typeswitch_pngSize }), typeSwitchPositions);
+    typeKnob_->framesAscending = false;
+    typeKnob_->onValueChange = [this]
+    {
+        writeEqualizerType (juce::roundToInt (typeKnob_->getValue() * (typeKnob_->numFrames - 1)));
+    };
+
+    auto setUpFader = [] (TervixMovingBackgroundVerticalSlider& fader, const Picture& strip,
+                          juce::AudioParameterFloat& parameter)
+    {
+        fader.setImage (load (strip), FaderLayout::frames);
+        fader.setDoubleClickReturnValue (true, faderDoubleClickValue, juce::ModifierKeys::altModifier);
+        fader.onValueChange = [&fader, &parameter] { parameter = (float) fader.getValue(); };
+    };
+
+    for (size_t band = 0; band < sliderFaders_.size(); ++band)
+    {
+        sliderFaders_[band] = addControl<TervixMovingBackgroundVerticalSlider> (
+            *this, "slider" + juce::String (band + 1) + "Fader_");
+        setUpFader (*sliderFaders_[band], faderPictures[band], *processorRef.freqLevelParams[band]);
+    }
+
+    levelKnob_ = addControl<TervixMovingBackgroundVerticalSlider> (*this, "levelKnob_");
+    setUpFader (*levelKnob_, { BinaryData::faderlevel_png, BinaryData::faderlevel_pngSize }, *processorRef.levelParam);
+    showParameters();
+}
+
+void VostrelZR2814AudioProcessorEditor::addHotSpots()
+{
+    // Invisible hot spots over the background's logo and model captions. The
+    // about panel that the logo opens comes between them: while it shows, it is
+    // modal and no click reaches the captions in front of it.
+    aboutShowButton_ = addControl<Tervix2StateKickButton> (*this, "aboutShowButton_");
+    aboutShowButton_->onClick = [this] { showAbout(); };
+
+    aboutContainer_ = std::make_unique<TervixSplashScreen> ("aboutContainer_");
+    addChildComponent (*aboutContainer_);
+
+    for (size_t type = 0; type < typeShortcutButtons_.size(); ++type)
+    {
+        typeShortcutButtons_[type] = addControl<Tervix2StateKickButton> (
+            *this, "type" + juce::String (type + 1) + "ShortcutButton_");
+        typeShortcutButtons_[type]->onClick = [this, type] { writeEqualizerType ((int) type); };
+    }
+}
+
+void VostrelZR2814AudioProcessorEditor::addPanels()
+{
+    savePresetBrowser_ = std::make_unique<TervixPresetBrowser> ("savePresetBrowser_", "Save", getUserPresetFolder(),
+                                                                presetWildcard, &processorRef, presetMenu_.get());
+    addChildComponent (*savePresetBrowser_);
+    savePresetBrowser_->needChangeParentModal (false);
+
+    overwritePresetComponent_ = std::make_unique<TervixOverwriteComponent> ("overwritePresetComponent_", &processorRef,
+                                                                            presetMenu_.get());
+    addChildComponent (*overwritePresetComponent_);
+
+    alert_ = std::make_unique<TervixAlertComponent> ("alert_", 0, 0, 0);
+    addChildComponent (*alert_);
+}
+
+//==============================================================================
 void VostrelZR2814AudioProcessorEditor::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colours::black);
@@ -315,9 +338,9 @@ void VostrelZR2814AudioProcessorEditor::resized()
     typeKnob_->dragLength = 45.0;
 
     for (size_t band = 0; band < sliderFaders_.size(); ++band)
-        sliderFaders_[band]->setBounds (faderX[band], faderY, faderWidth, faderHeight);
+        sliderFaders_[band]->setBounds (FaderLayout::bandX[band], FaderLayout::y, FaderLayout::width, FaderLayout::height);
 
-    levelKnob_->setBounds (261, faderY, faderWidth, faderHeight);
+    levelKnob_->setBounds (FaderLayout::levelX, FaderLayout::y, FaderLayout::width, FaderLayout::height);
     aboutShowButton_->setBounds (13, 379, 112, 65);
     aboutContainer_->setBounds (0, 0, 325, 454);
     typeShortcutButtons_[0]->setBounds (92, 314, 42, 12);
@@ -384,9 +407,15 @@ void VostrelZR2814AudioProcessorEditor::showLiveSide()
     abCopyButton_->setImage (abCopyPicture (sideB));
 }
 
+void VostrelZR2814AudioProcessorEditor::selectLivePreset()
+{
+    if (const auto* path = TervixPresets::getLivePresetPath (processorRef))
+        presetMenu_->setSelectedFilePath (*path);
+}
+
 void VostrelZR2814AudioProcessorEditor::selectAndCompareLivePreset()
 {
-    presetMenu_->setSelectedFilePath (livePresetPath());
+    selectLivePreset();
     presetMenu_->compareAndMarkPreset (&processorRef);
 }
 
@@ -394,11 +423,6 @@ ProgramSlot& VostrelZR2814AudioProcessorEditor::currentSlot()
 {
     return processorRef.programs[juce::jlimit (0, VostrelZR2814AudioProcessor::numPrograms - 1,
                                                (int) processorRef.currentProgram)];
-}
-
-juce::String& VostrelZR2814AudioProcessorEditor::livePresetPath()
-{
-    return currentSlot().presetPath[processorRef.getActiveChannel()];
 }
 
 //==============================================================================
@@ -420,7 +444,9 @@ void VostrelZR2814AudioProcessorEditor::stepPreset (bool forward)
 void VostrelZR2814AudioProcessorEditor::loadSelectedPreset()
 {
     const auto path = presetMenu_->getSelectedFilePath();
-    livePresetPath() = path;
+
+    if (auto* livePath = TervixPresets::getLivePresetPath (processorRef))
+        *livePath = path;
 
     if (presetMenu_->readPreset (&processorRef, path) == presetNewerVersion)
     {
@@ -449,12 +475,12 @@ void VostrelZR2814AudioProcessorEditor::showFileMenu()
 
     // The result may arrive after the window has closed.
     juce::Component::SafePointer<VostrelZR2814AudioProcessorEditor> safeThis (this);
-    menu.showMenuAsync (juce::PopupMenu::Options().withTargetComponent (fileButton_.get()).withStandardItemHeight (20),
-                        [safeThis] (int result)
-                        {
-                            if (safeThis != nullptr)
-                                safeThis->fileMenuResult (result);
-                        });
+    fileMenu.show (menu, juce::PopupMenu::Options().withTargetComponent (fileButton_.get()).withStandardItemHeight (20),
+                   [safeThis] (int result)
+                   {
+                       if (safeThis != nullptr)
+                           safeThis->fileMenuResult (result);
+                   });
 }
 
 void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)
@@ -511,26 +537,15 @@ void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)
 juce::File VostrelZR2814AudioProcessorEditor::getOverwritablePresetFile()
 {
     // The stored path may come from a host session: only a relative path of "/"
-    // separated names that really leads into the preset folder is trusted.
-    const auto& path = livePresetPath();
-    const auto folder = getUserPresetFolder();
+    // separated names, as the preset menu reads it, that really leads into the
+    // preset folder is trusted.
+    const auto* path = TervixPresets::getLivePresetPath (processorRef);
 
-    if (path.containsChar ('\\') || juce::File::isAbsolutePath (path))
+    if (path == nullptr || path->containsChar ('\\') || juce::File::isAbsolutePath (*path))
         return {};
 
-    const auto file = folder.getChildFile (path);
-
-    if (! file.existsAsFile())
-        return {};
-
-    std::error_code fileError, folderError;
-    const auto realFile = std::filesystem::canonical (file.getFullPathName().toStdString(), fileError);
-    const auto realFolder = std::filesystem::canonical (folder.getFullPathName().toStdString(), folderError);
-
-    if (fileError || folderError || ! juce::File (realFile.string()).isAChildOf (juce::File (realFolder.string())))
-        return {};
-
-    return file;
+    const auto file = getUserPresetFolder().getChildFile (*path);
+    return file.existsAsFile() && TervixPresets::isInsideUserPresetFolder (file) ? file : juce::File();
 }
 
 void VostrelZR2814AudioProcessorEditor::createPresetFolder()
@@ -543,9 +558,8 @@ void VostrelZR2814AudioProcessorEditor::createPresetFolder()
 void VostrelZR2814AudioProcessorEditor::switchSide()
 {
     const int side = abButton_->getToggleState() ? channelB : channelA;
-    auto& slot = currentSlot();
-    slot.activeChannel = side;
-    presetMenu_->setSelectedFilePath (slot.presetPath[side]);
+    currentSlot().activeChannel = side;
+    selectLivePreset();
     abCopyButton_->setImage (abCopyPicture (side == channelB));
 
     processorRef.applyLiveSide();

@@ -65,6 +65,13 @@ public:
     static constexpr const char* downloadsPageAddress = "tervix.example.com/downloads";
 
 private:
+    // Construction steps, which add the children from back to front.
+    void addPresetRow();
+    void addSideButtons();
+    void addParameterControls();
+    void addHotSpots();
+    void addPanels();
+
     // Handlers of the controls.
     void writeEqualizerType (int index);
     void stepPreset (bool forward);
@@ -77,9 +84,9 @@ private:
     // What the refresh tick and the handlers show.
     void showParameters();
     void showLiveSide();
+    void selectLivePreset();
     void selectAndCompareLivePreset();
     ProgramSlot& currentSlot();
-    juce::String& livePresetPath();
     /** The live preset file, when "Save Preset" may overwrite it without the save
         dialog: an existing file whose stored path leads, links resolved, to a
         place inside the user preset folder. */
@@ -113,6 +120,8 @@ private:
     std::unique_ptr<TervixAlertComponent> alert_;
     std::unique_ptr<Tervix2StateKickButton> aboutShowButton_;
     std::unique_ptr<TervixSplashScreen> aboutContainer_;
+    /** The file menu while it is open. */
+    TervixOpenMenus fileMenu;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VostrelZR2814AudioProcessorEditor)
 };

@@ -86,6 +86,32 @@ namespace vostrel::test
         return false;
     }
 
+    /** Opens a component's popup menu with a click, as the user does, and waits
+        for its window. */
+    inline bool clickToOpenMenu (juce::Component& c)
+    {
+        const int before = openMenus().size();
+        const auto now = juce::Time::getCurrentTime();
+        c.mouseDown (juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), {}, {}, 1.0f, 0.0f, 0.0f, 0.0f,
+                                       0.0f, &c, &c, now, {}, now, 1, false));
+        return waitForMenus (before + 1);
+    }
+
+    /** Picks an item of the innermost menu through its sub-menus ("A", "a1.tzrp"),
+        waits for that menu to close and delivers the result. */
+    inline bool pickMenuItem (const juce::StringArray& route)
+    {
+        const int others = openMenus().size() - 1;
+
+        for (int i = 0; i < route.size(); ++i)
+            if (! pressMenuItem (route[i]) || (i + 1 < route.size() && ! waitForMenus (others + i + 2)))
+                return false;
+
+        const bool closed = waitForMenus (others);
+        pumpMessages (50);
+        return closed;
+    }
+
     /** A component on the desktop for menus to point at. */
     struct OnScreen
     {

@@ -75,25 +75,8 @@ namespace
             };
         }
 
-        // Opens the menu with a click, as the user does.
-        bool open()
-        {
-            menu.mouseDown (juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), {}, {}, 1.0f, 0.0f, 0.0f,
-                                              0.0f, 0.0f, &menu, &menu, juce::Time::getCurrentTime(), {},
-                                              juce::Time::getCurrentTime(), 1, false));
-            return waitForMenus (1);
-        }
-
-        bool pick (const juce::StringArray& route)
-        {
-            for (int i = 0; i < route.size(); ++i)
-                if (! pressMenuItem (route[i]) || (i + 1 < route.size() && ! waitForMenus (i + 2)))
-                    return false;
-
-            const bool closed = waitForMenus (0);
-            pumpMessages (50);
-            return closed;
-        }
+        bool open() { return clickToOpenMenu (menu); }
+        bool pick (const juce::StringArray& route) { return pickMenuItem (route); }
 
         OnScreen screen { menu };
         juce::StringArray heard;
@@ -161,10 +144,7 @@ TEST (PresetPopupLifetime, AResultArrivingAfterTheMenuIsGoneIsDropped)
     bool heard = false;
     menu->onTextChange = [&] { heard = true; };
 
-    menu->mouseDown (juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), {}, {}, 1.0f, 0.0f, 0.0f, 0.0f,
-                                       0.0f, menu.get(), menu.get(), juce::Time::getCurrentTime(), {},
-                                       juce::Time::getCurrentTime(), 1, false));
-    ASSERT_TRUE (waitForMenus (1));
+    ASSERT_TRUE (clickToOpenMenu (*menu));
     ASSERT_TRUE (pressMenuItem ("p.tzrp"));
     menu.reset();
     pumpMessages (100);

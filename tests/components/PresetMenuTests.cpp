@@ -160,6 +160,14 @@ TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
     EXPECT_FALSE (menu.writePreset (&processor, "../VostrelZR2814-old/Escaped.tzrp"));
     EXPECT_FALSE (menu.writePreset (&processor, "Sub/../../Escaped.tzrp"));
     EXPECT_FALSE (menu.writePreset (&processor, "Sub/.."));
+
+    // Links are followed: neither one to a folder outside nor one that names a
+    // file outside yet to be made is written through.
+    outside.getParentDirectory().createDirectory();
+    ASSERT_TRUE (outside.getParentDirectory().createSymbolicLink (folder.getChildFile ("Out"), true));
+    ASSERT_TRUE (outside.createSymbolicLink (folder.getChildFile ("Dangling.tzrp"), true));
+    EXPECT_FALSE (menu.writePreset (&processor, "Out/Escaped.tzrp"));
+    EXPECT_FALSE (menu.writePreset (&processor, "Dangling.tzrp"));
     EXPECT_FALSE (outside.exists());
     EXPECT_FALSE (folder.getSiblingFile ("Escaped.tzrp").exists());
 

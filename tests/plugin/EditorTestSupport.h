@@ -81,7 +81,7 @@ namespace vostrel::test
 
         juce::String& livePresetPath()
         {
-            return processor.programs[processor.currentProgram].presetPath[processor.getActiveChannel()];
+            return *TervixPresets::getLivePresetPath (processor);
         }
 
         /** Writes the live settings, or a variation of them, as a preset below the user preset folder. */

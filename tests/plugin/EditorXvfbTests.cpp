@@ -103,3 +103,67 @@ TEST_F (RealWindow, ClosingTheWindowWhileAMenuIsOpenIsSafe)
         EXPECT_TRUE (waitForMenus (0));
     }
 }
+
+TEST_F (RealWindow, APresetOfTheLoadedNameInAnotherFolderLoadsWhenPicked)
+{
+    setParameter (paramFreqLevel1, 0.2f);
+    writePreset ("Bass/Warm.tzrp");
+    setParameter (paramFreqLevel1, 0.8f);
+    writePreset ("Guitar/Warm.tzrp");
+
+    for (int side : { channelA, channelB })
+    {
+        processor.programs[1].presetPath[side] = "Guitar/Warm.tzrp";
+        processor.programs[1].values[side][paramFreqLevel1] = 0.8f;
+    }
+
+    show();
+
+    // Guitar/Warm reached after a pick of Bass/Warm by each road but the menu.
+    const std::pair<const char*, std::function<void()>> roads[] = {
+        { "next", [this] { click ("presetIncButton_"); } },
+        { "program change", [this] { processor.setCurrentProgram (1); } },
+        { "A/B switch", [this] { click ("abButton_"); } },
+    };
+
+    for (const auto& [road, loadGuitarWarm] : roads)
+    {
+        SCOPED_TRACE (road);
+        ASSERT_TRUE (clickToOpenMenu (menu()));
+        ASSERT_TRUE (pickMenuItem ({ "Bass", "Warm.tzrp" }));
+        ASSERT_EQ (juce::String ("Bass/Warm.tzrp"), livePresetPath());
+
+        loadGuitarWarm();
+        tick();
+        ASSERT_EQ (juce::String ("Guitar/Warm.tzrp"), livePresetPath());
+        ASSERT_EQ (juce::String ("Warm"), menu().getText());
+
+        ASSERT_TRUE (clickToOpenMenu (menu()));
+        ASSERT_TRUE (pickMenuItem ({ "Bass", "Warm.tzrp" }));
+        EXPECT_EQ (juce::String ("Bass/Warm.tzrp"), livePresetPath());
+        EXPECT_FLOAT_EQ (0.2f, parameter (paramFreqLevel1));
+    }
+}
+
+TEST_F (RealWindow, ClosingAWindowClosesOnlyTheMenusItOpened)
+{
+    writePreset ("A.tzrp");
+    VostrelZR2814AudioProcessor otherProcessor;
+    auto other = std::make_unique<VostrelZR2814AudioProcessorEditor> (otherProcessor);
+    other->setTopLeftPosition (500, 100);
+    other->addToDesktop (0);
+    other->setVisible (true);
+    show();
+
+    auto& otherMenu = *dynamic_cast<TervixPresetMenu*> (other->getChildComponent (3));
+    ASSERT_EQ (juce::String ("presetMenu_"), otherMenu.getName());
+    ASSERT_TRUE (clickToOpenMenu (otherMenu));
+    click ("fileButton_");
+    ASSERT_TRUE (waitForMenus (2));
+    ASSERT_TRUE (clickToOpenMenu (menu()));
+
+    close();
+    ASSERT_TRUE (waitForMenus (1));
+    ASSERT_TRUE (pickMenuItem ({ "A.tzrp" }));
+    EXPECT_EQ (juce::String ("A.tzrp"), *TervixPresets::getLivePresetPath (otherProcessor));
+}

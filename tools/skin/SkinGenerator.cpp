@@ -13,6 +13,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "FaderLayout.h"
+
 #include <functional>
 #include <vector>
 #include <iostream>
@@ -84,8 +86,6 @@ namespace
     //==============================================================================
     // Window geometry the pictures are drawn for.
     constexpr int windowWidth = 325, windowHeight = 454;
-    constexpr int faderX[] = { 38, 69, 99, 130, 160, 191, 221 };
-    constexpr int levelX = 261, faderY = 114, faderWidth = 25, faderHeight = 165;
     constexpr float trackTop = 12.0f, trackLength = 129.0f;
 
     //==============================================================================
@@ -294,32 +294,38 @@ namespace
             const auto bandFont = f.get (9.0f, true, 0.05f);
 
             for (int band = 0; band < 7; ++band)
-                drawLegend (g, String (band + 1), { (float) faderX[band], 100.0f, (float) faderWidth, 12.0f },
+                drawLegend (g, String (band + 1), { (float) FaderLayout::bandX[band], 100.0f, (float) FaderLayout::width, 12.0f },
                             bandFont, colours::legendDim);
 
-            drawLegend (g, "OUT", { (float) levelX - 4.0f, 100.0f, faderWidth + 8.0f, 12.0f }, bandFont, colours::legendDim);
+            drawLegend (g, "OUT", { (float) FaderLayout::levelX - 4.0f, 100.0f, FaderLayout::width + 8.0f, 12.0f },
+                        bandFont, colours::legendDim);
 
-            // dB scale: ticks in the gaps between the faders, labels at both ends.
+            // dB scale: a tick in each gap between neighbouring faders and one
+            // outside each end, labels at both ends.
+            float tickX[9];
+            tickX[0] = (float) FaderLayout::bandX[0] - 3.0f;
+
+            for (int fader = 1; fader < 8; ++fader)
+            {
+                const int left = fader < 7 ? FaderLayout::bandX[fader] : FaderLayout::levelX;
+                tickX[fader] = 0.5f * (float) (FaderLayout::bandX[fader - 1] + FaderLayout::width + left);
+            }
+
+            tickX[8] = (float) (FaderLayout::levelX + FaderLayout::width) + 4.5f;
+
             const int dbMarks[] = { 15, 10, 5, 0, -5, -10, -15 };
             const auto scaleFont = f.get (7.5f, true, 0.0f, 0.9f);
 
             for (const int db : dbMarks)
             {
-                const float y = (float) faderY + capCentre ((float) (db + 15) / 30.0f);
+                const float y = (float) FaderLayout::y + capCentre ((float) (db + 15) / 30.0f);
                 const bool major = db % 15 == 0;
                 g.setColour (major ? colours::legend.withAlpha (0.75f) : colours::legendDim.withAlpha (0.55f));
 
                 const float tick = major ? 5.0f : 3.0f;
 
-                for (int band = 0; band < 7; ++band)
-                {
-                    const float left = (float) faderX[band] - 0.5f * (band == 0 ? 6.0f : (float) (faderX[band] - faderX[band - 1] - faderWidth));
-                    g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ left, y }));
-                }
-
-                g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ 249.0f, y }));
-                g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ 256.5f, y }));
-                g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ 290.5f, y }));
+                for (const float x : tickX)
+                    g.fillRect (Rectangle<float> (tick, db == 0 ? 1.5f : 1.0f).withCentre ({ x, y }));
 
                 const String text = db > 0 ? "+" + String (db) : String (db);
                 drawLegend (g, text, { 9.0f, y - 5.0f, 22.0f, 10.0f }, scaleFont,
@@ -342,13 +348,14 @@ namespace
                 g.fillEllipse (Rectangle<float> (4.5f, 4.5f).withCentre ({ 27.0f, y + 4.5f }));
 
                 for (int band = 0; band < 7; ++band)
-                    drawLegend (g, bandFrequencies[model][band], { (float) faderX[band] - 3.0f, y, faderWidth + 6.0f, 9.0f },
+                    drawLegend (g, bandFrequencies[model][band],
+                                { (float) FaderLayout::bandX[band] - 3.0f, y, FaderLayout::width + 6.0f, 9.0f },
                                 freqFont, modelColours[model]);
             }
 
             drawLegend (g, "Hz", { 249.0f, 292.5f, 14.0f, 9.0f }, freqFont, colours::legendDim, Justification::centredLeft);
-            drawLegend (g, "LEVEL", { (float) levelX - 6.0f, 288.0f, faderWidth + 12.0f, 12.0f }, f.get (8.5f, true, 0.1f),
-                        colours::legend);
+            drawLegend (g, "LEVEL", { (float) FaderLayout::levelX - 6.0f, 288.0f, FaderLayout::width + 12.0f, 12.0f },
+                        f.get (8.5f, true, 0.1f), colours::legend);
 
             // Model selector legends.
             const auto modelFont = f.get (9.0f, true, 0.08f);
@@ -389,7 +396,8 @@ namespace
     //==============================================================================
     Image drawFader (Colour indexColour)
     {
-        return makeStrip (faderWidth, faderHeight, 101, [indexColour] (Graphics& g, Rectangle<float> frame, int index)
+        return makeStrip (FaderLayout::width, FaderLayout::height, FaderLayout::frames,
+                          [indexColour] (Graphics& g, Rectangle<float> frame, int index)
         {
             const float centreX = frame.getCentreX();
 
@@ -850,9 +858,9 @@ namespace
         };
 
         for (int band = 1; band <= 7; ++band)
-            pictures.push_back ({ "fader" + String (band) + ".png", bandFader, 101 });
+            pictures.push_back ({ "fader" + String (band) + ".png", bandFader, FaderLayout::frames });
 
-        pictures.push_back ({ "faderlevel.png", drawFader (colours::guitar), 101 });
+        pictures.push_back ({ "faderlevel.png", drawFader (colours::guitar), FaderLayout::frames });
         pictures.push_back ({ "about.png", drawAbout(), 1 });
         return pictures;
     }
@@ -917,9 +925,10 @@ namespace
         const int faderFrames[] = { 50, 33, 67, 100, 0, 50, 83 };
 
         for (int band = 0; band < 7; ++band)
-            place (frameOf (find (pictures, "fader" + String (band + 1)), 101, faderFrames[band]), px + faderX[band], py + faderY);
+            place (frameOf (find (pictures, "fader" + String (band + 1)), FaderLayout::frames, faderFrames[band]),
+                   px + FaderLayout::bandX[band], py + FaderLayout::y);
 
-        place (frameOf (find (pictures, "faderlevel"), 101, 50), px + levelX, py + faderY);
+        place (frameOf (find (pictures, "faderlevel"), FaderLayout::frames, 50), px + FaderLayout::levelX, py + FaderLayout::y);
         labelText ("Init", { px + 67, py + 3, 192, 26 }, Colours::black, Justification::centred);
 
         // Panels, each with the overlays it shows.
@@ -1019,9 +1028,9 @@ namespace
             for (int k = 0; k < 5; ++k)
             {
                 g.setColour (colours::recess);
-                g.fillRect (x, y, faderWidth, faderHeight);
-                place (frameOf (strip, 101, k * 25), x, y);
-                x += faderWidth + 4;
+                g.fillRect (x, y, FaderLayout::width, FaderLayout::height);
+                place (frameOf (strip, FaderLayout::frames, k * 25), x, y);
+                x += FaderLayout::width + 4;
             }
 
             x += 14;
