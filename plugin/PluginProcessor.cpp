@@ -155,9 +155,26 @@ juce::int32 VostrelZR2814AudioProcessor::getAAXPluginIDForMainBusConfig (const j
 }
 
 //==============================================================================
+int VostrelZR2814AudioProcessor::liveProgram() const noexcept
+{
+    return juce::jlimit (0, numPrograms - 1, (int) currentProgram);
+}
+
 int VostrelZR2814AudioProcessor::getActiveChannel() const noexcept
 {
-    return validChannel (programs[juce::jlimit (0, numPrograms - 1, (int) currentProgram)].activeChannel);
+    return validChannel (programs[liveProgram()].activeChannel);
+}
+
+SlotValue& VostrelZR2814AudioProcessor::liveValue (int index) noexcept
+{
+    auto& slot = programs[liveProgram()];
+    return slot.values[validChannel (slot.activeChannel)][index];
+}
+
+void VostrelZR2814AudioProcessor::beginSlotRewrite() noexcept
+{
+    if ((slotRewrites & 1) == 0)
+        ++slotRewrites;
 }
 
 SevenBandModel* VostrelZR2814AudioProcessor::getModel (int type) noexcept
@@ -183,13 +200,17 @@ void VostrelZR2814AudioProcessor::applyLiveSide()
     suspendProcessing (true);
     modelsInSync = false;
 
-    const auto& values = programs[currentProgram].values[getActiveChannel()];
+    // The side is chosen: parameter changes may store into it again.
+    if ((slotRewrites & 1) != 0)
+        ++slotRewrites;
+
     auto& parameters = getParameters();
 
     for (int i = 0; i < numParameters; ++i)
     {
-        parameters[i]->setValue (values[i]);
-        parameters[i]->sendValueChangedMessageToListeners (values[i]);
+        const float value = liveValue (i);
+        parameters[i]->setValue (value);
+        parameters[i]->sendValueChangedMessageToListeners (value);
     }
 
     if (prepared)
@@ -216,7 +237,30 @@ void VostrelZR2814AudioProcessor::parameterValueChanged (int parameterIndex, flo
     if (parameterIndex < 0 || parameterIndex >= numParameters)
         return;
 
-    setParameterFromIndex (parameterIndex, newValue);
+    if (! std::isfinite (newValue))
+    {
+        restoreFromLiveSide (parameterIndex);
+        return;
+    }
+
+    const float held = heldValueFor (parameterIndex, newValue);
+    const float limited = juce::jlimit (0.0f, 1.0f, newValue);
+    const auto* parameter = getParameters()[parameterIndex];
+
+    // The order of the reads is what the class comment relies on: the rewrite count,
+    // the side, the stored value, the rewrite count again, then the parameter.
+    for (;;)
+    {
+        const auto rewrites = slotRewrites.load();
+        auto& stored = liveValue (parameterIndex);
+        const auto seen = stored.look();
+
+        if ((rewrites & 1) != 0 || slotRewrites != rewrites || parameter->getValue() != held
+            || stored.replaceIfUnchanged (seen, limited))
+            break;
+    }
+
+    parametersChanged = true;
 }
 
 std::optional<float> VostrelZR2814AudioProcessor::parameterValue (int index) const noexcept
@@ -231,7 +275,33 @@ std::optional<float> VostrelZR2814AudioProcessor::parameterValue (int index) con
 
 float VostrelZR2814AudioProcessor::currentValueOf (int index) const
 {
-    return parameterValue (index).value_or (programs[currentProgram].values[getActiveChannel()][index]);
+    return parameterValue (index).value_or (programs[liveProgram()].values[getActiveChannel()][index]);
+}
+
+float VostrelZR2814AudioProcessor::heldValueFor (int index, float value) const
+{
+    if (index == paramOnBypass)
+        return value;
+
+    const auto* parameter = static_cast<const juce::RangedAudioParameter*> (getParameters()[index]);
+    return parameter->convertTo0to1 (parameter->convertFrom0to1 (value));
+}
+
+void VostrelZR2814AudioProcessor::restoreFromLiveSide (int index)
+{
+    // A host that sends a non-finite value gets the last good one back, so that
+    // neither the slot nor any reader of the parameter sees it. Put back again if a
+    // load chose another side or stored a value meanwhile, so that the parameter
+    // ends on the value the live side holds.
+    for (;;)
+    {
+        auto& stored = liveValue (index);
+        const auto seen = stored.look();
+        getParameters()[index]->setValue (SlotValue::valueIn (seen));
+
+        if (&liveValue (index) == &stored && stored.look() == seen)
+            break;
+    }
 }
 
 void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
@@ -239,19 +309,15 @@ void VostrelZR2814AudioProcessor::setParameterFromIndex (int index, float value)
     if (index < 0 || index >= numParameters)
         return;
 
-    auto& stored = programs[currentProgram].values[getActiveChannel()][index];
-
     if (! std::isfinite (value))
     {
-        // A host that sends a non-finite value gets the last good one back, so that
-        // neither the slot nor any reader of the parameter sees it.
-        getParameters()[index]->setValue (stored);
+        restoreFromLiveSide (index);
         return;
     }
 
     // Nothing reaches the models from here: the audio thread follows the parameters
     // at the start of its next block, so that no model is written by two threads.
-    stored = juce::jlimit (0.0f, 1.0f, value);
+    liveValue (index) = juce::jlimit (0.0f, 1.0f, value);
     parametersChanged = true;
 }
 

@@ -15,6 +15,7 @@
 #include "ProductLocations.h"
 
 #include <atomic>
+#include <cstring>
 #include <optional>
 
 /** The host parameters, in host order; also the index into a program slot's values. */
@@ -65,14 +66,96 @@ inline int validChannel (int channel) noexcept
     return channel == channelB ? channelB : channelA;
 }
 
-/** One of the twelve programs: an A and a B setting, one of which is live. */
+/** An int that the message thread writes and other threads read: an atomic that
+    copies by value. */
+class SharedInt
+{
+public:
+    SharedInt (int32_t initial = 0) noexcept : value (initial) {}
+    SharedInt (const SharedInt& other) noexcept : value ((int32_t) other) {}
+    SharedInt& operator= (const SharedInt& other) noexcept { return *this = (int32_t) other; }
+
+    SharedInt& operator= (int32_t newValue) noexcept
+    {
+        value = newValue;
+        return *this;
+    }
+
+    operator int32_t() const noexcept { return value; }
+
+private:
+    std::atomic<int32_t> value;
+};
+
+/** A stored normalised value of a program slot side, read and written like a float
+    by any thread without a data race. Each write also counts in the same atomic
+    word, so that a parameter change can write only if nothing was written since it
+    looked (see VostrelZR2814AudioProcessor). */
+class SlotValue
+{
+public:
+    SlotValue() noexcept = default;
+    SlotValue (const SlotValue& other) noexcept : word (bitsOf (other)) {}
+    SlotValue& operator= (const SlotValue& other) noexcept { return *this = (float) other; }
+
+    SlotValue& operator= (float newValue) noexcept
+    {
+        for (auto seen = word.load(); ! word.compare_exchange_weak (seen, written (seen, newValue));)
+        {
+        }
+
+        return *this;
+    }
+
+    operator float() const noexcept { return valueIn (look()); }
+
+    /** The value and the count of writes so far, for replaceIfUnchanged. */
+    uint64_t look() const noexcept { return word.load(); }
+
+    /** The value in what look returned. */
+    static float valueIn (uint64_t seen) noexcept
+    {
+        const auto bits = (uint32_t) seen;
+        float value;
+        std::memcpy (&value, &bits, sizeof (value));
+        return value;
+    }
+
+    /** Writes newValue, unless something was written since look returned seen. */
+    bool replaceIfUnchanged (uint64_t seen, float newValue) noexcept
+    {
+        return word.compare_exchange_strong (seen, written (seen, newValue));
+    }
+
+private:
+    static uint32_t bitsOf (float value) noexcept
+    {
+        uint32_t bits;
+        std::memcpy (&bits, &value, sizeof (bits));
+        return bits;
+    }
+
+    /** The count of writes in the high half, the float's bits in the low one. Every
+        write counts, one of an equal value too. */
+    static uint64_t written (uint64_t seen, float value) noexcept
+    {
+        return (((seen >> 32) + 1) << 32) | bitsOf (value);
+    }
+
+    std::atomic<uint64_t> word { 0 };
+};
+
+/** One of the twelve programs: an A and a B setting, one of which is live. Written
+    by the message thread; see VostrelZR2814AudioProcessor for what a parameter
+    change on another thread reads and writes here. */
 struct ProgramSlot
 {
-    int32_t activeChannel = channelA;
-    /** The preset file of each side, relative to the user preset folder. */
+    SharedInt activeChannel { channelA };
+    /** The preset file of each side, relative to the user preset folder. Message
+        thread only. */
     juce::String presetPath[numChannels];
     /** Normalised value of every parameter, per side. */
-    float values[numChannels][numParameters] = {};
+    SlotValue values[numChannels][numParameters];
 };
 
 /** How a parameter is written to and read from preset files. */
@@ -101,15 +184,48 @@ float normalisedFromStored (float stored, const ParamInfo& info) noexcept;
     Threads. processBlock runs on the host's audio thread under the framework's
     callback lock. Parameter changes arrive on whatever thread the host or the
     editor uses (the message thread, an automation thread, in some formats the
-    audio thread itself); they only store the value, in the parameter object (an
-    atomic) and the live slot. The audio thread follows the parameters at the
-    start of each block: it hands changed values to the models, recalculates
-    those that may be heard and starts a model switch, so what is heard changes
-    at most one block later, ramped as always. The models and the audio path's
-    fields therefore have one writer: the audio thread while processing runs,
-    and otherwise only a thread that holds processing suspended (program, preset
-    and A/B loads) or prepareToPlay, which the framework never runs alongside
-    processBlock. */
+    audio thread itself, outside the callback lock); they only store the value, in
+    the parameter object (an atomic) and the live slot side. The audio thread
+    follows the parameters at the start of each block: it hands changed values to
+    the models, recalculates those that may be heard and starts a model switch, so
+    what is heard changes at most one block later, ramped as always. The models and
+    the audio path's fields therefore have one writer: the audio thread while
+    processing runs, and otherwise only a thread that holds processing suspended
+    (program, preset and A/B loads) or prepareToPlay, which the framework never
+    runs alongside processBlock.
+
+    The program slots. paramInfos is written once, by the constructor, and read by
+    any thread. currentProgram and every slot's activeChannel and presetPath are
+    written and read on the message thread, which also writes the slots' values
+    (loads, host states, the editor's A/B copy) and reads them (saving, preset
+    comparison). A parameter change on any thread (parameterValueChanged) reads
+    currentProgram and the live side's activeChannel and writes that side's value
+    of the parameter, nothing else. It comes after the parameter was set, so it can
+    race a load on the message thread (a program, the other A/B side, a host state
+    or a preset): the load may set the parameter anew or make another side live
+    between the setting and the slot write. These rules make every interleaving end
+    with the live side holding what the parameters hold (up to their own rounding),
+    and every side holding only values its parameters held while it was live:
+    - A change writes the value handed over only while the parameter still holds
+      it, checked after reading the slot value it replaces, and only if nothing was
+      written there since (SlotValue). Every setting of a parameter, the loads'
+      own included, is followed by such a write on the same thread; so the one of
+      the last setting succeeds, any later one writes the same value or nothing,
+      and one that lands in a side a load has just left writes a value the
+      parameter held before the load set it.
+    - The host-state readers rewrite the slots, activeChannel and currentProgram
+      within a rewrite (slotRewrites is odd), which ends when the side they made
+      live is applied (applyLiveSide), before any parameter is set. A change that
+      sees a rewrite, before or after it chose its side, writes nothing: the side
+      may be one the rewrite passes through, or one whose restored values must not
+      be overwritten; the load that ends the rewrite sets every parameter anew.
+    - A non-finite value is replaced in the parameter by the live side's stored
+      value, again until neither the live side nor that value changed meanwhile.
+    A change delivered after a program or A/B switch began reaches the side made
+    live, as automation that follows the switch. currentProgram and activeChannel
+    change outside a rewrite only one write at a time, each followed by
+    applyLiveSide (setCurrentProgram, the editor's A/B switch). No thread waits on
+    another: a change only tries again when another write beat it. */
 class VostrelZR2814AudioProcessor : public juce::AudioProcessor,
                                     public juce::AudioProcessorParameter::Listener
 {
@@ -145,7 +261,7 @@ public:
     void setCurrentProgram (int index) override;
     /** Applies the live side of the current slot to every parameter (the host is
         told of each) and to the models at once, with processing suspended
-        meanwhile: a program change, or the editor's A/B switch. */
+        meanwhile: a program change, a host state, or the editor's A/B switch. */
     void applyLiveSide();
     /** The live side's preset name of a slot, or "" for an index outside 0..11. */
     const juce::String getProgramName (int index) override;
@@ -161,11 +277,15 @@ public:
                                                 bool idForAudioSuite) const override;
 
     //==============================================================================
+    /** Stores the new value of a parameter in the live slot side, as
+        setParameterFromIndex does, but only while the parameter holds it: the
+        change may come late, on any thread (see the class comment). */
     void parameterValueChanged (int parameterIndex, float newValue) override;
     void parameterGestureChanged (int, bool) override {}
 
-    /** Stores a value in the live slot side and hands it to the models. Non-finite
-        values are ignored; others are limited to 0..1. */
+    /** Stores a value in the live slot side, limited to 0..1, and raises
+        parametersChanged. A non-finite value is not stored, and the parameter gets
+        the stored one back. */
     void setParameterFromIndex (int index, float value);
     /** Pushes every parameter into the models and recalculates at once, without
         ramps or crossfades: all three models, or only the selected one. */
@@ -190,8 +310,10 @@ public:
         prepareToPlay and, for a longer block, by the audio thread. */
     int32_t expectedBlockSize = 512;
     int32_t maxPreparedBlockSize = 0;
-    int32_t currentProgram = 0;
+    /** The live slot, and the slots; who writes and reads them: see above. */
+    std::atomic<int32_t> currentProgram { 0 };
     ProgramSlot programs[numPrograms];
+    /** Written by the constructor only. */
     juce::OwnedArray<ParamInfo> paramInfos;
 
     juce::AudioParameterBool* onBypassParam = nullptr;
@@ -232,6 +354,19 @@ private:
 
     std::unique_ptr<juce::XmlElement> writePatch (PatchForm) const;
     void writeChannel (juce::XmlElement& parent, int program, int channel) const;
+    /** The current program's index limited to 0..11. */
+    int liveProgram() const noexcept;
+    /** A stored value of the live side. */
+    SlotValue& liveValue (int index) noexcept;
+    /** Puts the live side's stored value back into a parameter that holds a
+        non-finite one. */
+    void restoreFromLiveSide (int index);
+    /** The normalised value parameter index holds after setValue (value): the on/off
+        parameter keeps the value as it is, the others round it to their steps. */
+    float heldValueFor (int index, float value) const;
+    /** Called by the host-state readers before they write slots, activeChannel or
+        currentProgram; ended by applyLiveSide. */
+    void beginSlotRewrite() noexcept;
     /** A parameter's normalised value limited to 0..1, or nothing while it is not finite. */
     std::optional<float> parameterValue (int index) const noexcept;
     /** A parameter's current normalised value, with a non-finite one replaced by the
@@ -280,6 +415,9 @@ private:
     void mixPowerCrossfade (float* left, float* right, int numSamples) noexcept;
 
     std::unique_ptr<juce::XmlElement> stateXml;
+    /** Odd while a host-state reader rewrites the slots; written on the message
+        thread, read by parameter changes on any thread. */
+    std::atomic<uint32_t> slotRewrites { 0 };
 
     ZavoQT7 zavoQT7;
     ZavoQT7B zavoQT7B;

@@ -689,6 +689,7 @@ int VostrelZR2814AudioProcessor::readPreset (const juce::XmlElement* xml, bool s
     }
 
     int activeProgram = 0, activeSide = channelA;
+    beginSlotRewrite();
 
     for (auto* properties : xml->getChildIterator())
     {
@@ -768,6 +769,7 @@ void VostrelZR2814AudioProcessor::setCurrentProgramStateInformation (const void*
         return;
 
     auto& slot = programs[currentProgram];
+    beginSlotRewrite();
 
     for (auto* properties : stateXml->getChildIterator())
     {

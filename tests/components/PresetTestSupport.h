@@ -62,7 +62,7 @@ namespace vostrel::test
         }
 
         /** The live side's stored values of the current program. */
-        float* live() { return processor.programs[processor.currentProgram].values[processor.getActiveChannel()]; }
+        SlotValue* live() { return processor.programs[processor.currentProgram].values[processor.getActiveChannel()]; }
 
         OwnHome ownHome;
         const juce::File folder { getUserPresetFolder() };

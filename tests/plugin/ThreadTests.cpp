@@ -7,14 +7,18 @@
 // Parameter moves, model switches, program changes and state restores on one
 // thread while another processes audio as a host's callback does. The output
 // must stay finite, and once the changes stop the processor must play exactly
-// what its parameters say. The ThreadSanitizer build runs these too.
+// what its parameters say. Host automation delivered on another thread while
+// the message thread loads programs, sides, states and presets must end in the
+// live slot side and nowhere else. The ThreadSanitizer build runs these too.
 
 #include <gtest/gtest.h>
 
 #include "ProcessorTestHelpers.h"
 
 #include <atomic>
+#include <set>
 #include <thread>
+#include <vector>
 
 using namespace vostrel::test;
 
@@ -105,6 +109,84 @@ namespace
         EXPECT_EQ (audio.nonFiniteSamples(), 0);
     }
 
+    /** Host automation as a plug-in wrapper delivers it on the audio thread: each
+        change set on the parameter and then sent to its listeners, outside the
+        callback lock. While let run it moves the bands and the level without pause,
+        alternating between the two values of the round it was let run in. */
+    class Automation
+    {
+    public:
+        explicit Automation (VostrelZR2814AudioProcessor& processorToMove) : p (processorToMove) {}
+
+        ~Automation()
+        {
+            quit = true;
+            held = false;
+            thread.join();
+        }
+
+        /** Lets the thread move parameters with the values of a round; returns once it has begun. */
+        void run (int round)
+        {
+            currentRound = round;
+            const int before = steps;
+            held = false;
+
+            while (steps == before)
+                std::this_thread::yield();
+        }
+
+        /** Returns once the thread has finished its last change and stands still. */
+        void hold()
+        {
+            const int request = ++holds;
+            held = true;
+
+            while (stillAt != request)
+                std::this_thread::yield();
+        }
+
+        static constexpr float firstValue = 0.26f;
+        static constexpr float valueStep = 1.0e-5f; // the parameters' own step
+
+        /** The values sent in a round, two per round, one step apart. */
+        static float valueOf (int round, int parity) { return firstValue + (float) (2 * round + parity) * valueStep; }
+
+        /** The round in which a value was sent, or -1 for a value below them all. */
+        static int roundOf (float value)
+        {
+            const int n = juce::roundToInt ((value - firstValue) / valueStep);
+            return n >= 0 ? n / 2 : -1;
+        }
+
+    private:
+        void work()
+        {
+            juce::Random random (5);
+
+            while (! quit)
+            {
+                if (held)
+                {
+                    stillAt = holds.load();
+                    std::this_thread::yield();
+                    continue;
+                }
+
+                auto* parameter = p.getParameters()[paramFreqLevel1 + random.nextInt (8)];
+                const float value = valueOf (currentRound, steps & 1);
+                parameter->setValue (value);
+                parameter->sendValueChangedMessageToListeners (value);
+                ++steps;
+            }
+        }
+
+        VostrelZR2814AudioProcessor& p;
+        std::atomic<bool> held { true }, quit { false };
+        std::atomic<int> currentRound { 0 }, steps { 0 }, holds { 0 }, stillAt { 0 };
+        std::thread thread { [this] { work(); } }; // last: starts once the rest exists
+    };
+
     /** Switches the effect on and processes until every crossfade and ramp is over. */
     void settle (VostrelZR2814AudioProcessor& p)
     {
@@ -182,4 +264,113 @@ TEST (Threads, ProgramChangesAndStateRestoresWhileAudioRuns)
 
     for (int i = 0; i < numParameters; ++i)
         EXPECT_NEAR (live[i], p.getParameters()[i]->getValue(), 1.0e-5f) << i;
+}
+
+TEST (Threads, AutomationRacingLoadsLandsInTheLiveSlotSideOnly)
+{
+    // Every slot side starts with values of its own, the preset with others, and
+    // automation sends values above both that tell their round.
+    const auto ownValue = [] (int side, int index) { return 0.001f * (float) (side * numParameters + index + 1); };
+    const auto presetValue = [] (int index) { return 0.25f + 0.0001f * (float) index; };
+    const auto sideOf = [] (int program, int channel) { return program * numChannels + channel; };
+    const auto same = [] (float a, float b) { return std::abs (a - b) <= 1.0e-6f; };
+
+    VostrelZR2814AudioProcessor p;
+
+    for (int program = 0; program < VostrelZR2814AudioProcessor::numPrograms; ++program)
+        for (int c = 0; c < numChannels; ++c)
+            for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+                p.programs[program].values[c][i] = ownValue (sideOf (program, c), i);
+
+    p.setCurrentProgram (0);
+    p.prepareToPlay (rate, 64);
+    juce::MemoryBlock state;
+    p.getStateInformation (state);
+
+    VostrelZR2814AudioProcessor presetSource;
+
+    for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+        setParameter (presetSource, i, presetValue (i));
+
+    const auto preset = presetSource.writePreset (true);
+
+    // Which sides were live in each round, before or after its load, and which
+    // were live while a preset loaded.
+    const int rounds = 1000;
+    std::vector<std::set<int>> liveInRound ((size_t) rounds);
+    std::set<int> liveForAPreset;
+    const auto liveSide = [&] { return sideOf (p.getCurrentProgram(), p.getActiveChannel()); };
+
+    Automation automation (p);
+    juce::Random random (13);
+    int disagreements = 0, strayValues = 0;
+
+    for (int round = 0; round < rounds && disagreements + strayValues < 10; ++round)
+    {
+        auto& live = liveInRound[(size_t) round];
+        live.insert (liveSide());
+        automation.run (round);
+
+        switch (random.nextInt (4))
+        {
+            case 0:
+                p.setCurrentProgram (random.nextInt (VostrelZR2814AudioProcessor::numPrograms));
+                break;
+
+            case 1: // the editor's A/B switch
+                p.programs[p.getCurrentProgram()].activeChannel = 1 - p.getActiveChannel();
+                p.applyLiveSide();
+                break;
+
+            case 2:
+                p.setStateInformation (state.getData(), (int) state.getSize());
+                break;
+
+            default:
+                liveForAPreset.insert (liveSide());
+                p.readPreset (preset.get(), true);
+                break;
+        }
+
+        automation.hold();
+        live.insert (liveSide());
+
+        // What is heard is what the session saves.
+        const auto& slot = p.programs[p.getCurrentProgram()].values[p.getActiveChannel()];
+
+        for (int i = 0; i < numParameters; ++i)
+        {
+            if (! same (slot[i], p.getParameters()[i]->getValue()))
+            {
+                ++disagreements;
+                ADD_FAILURE() << "round " << round << ": parameter " << i << " is " << p.getParameters()[i]->getValue()
+                              << ", the live slot side holds " << (float) slot[i];
+            }
+        }
+
+        // Every side holds its own values, the preset's if it was live while the
+        // preset loaded, or values sent in a round in which it was live.
+        for (int program = 0; program < VostrelZR2814AudioProcessor::numPrograms; ++program)
+        {
+            for (int c = 0; c < numChannels; ++c)
+            {
+                const int side = sideOf (program, c);
+
+                for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+                {
+                    const float value = p.programs[program].values[c][i];
+                    const int sent = Automation::roundOf (value);
+
+                    if (same (value, ownValue (side, i))
+                        || (same (value, presetValue (i)) && liveForAPreset.count (side) > 0)
+                        || (sent >= 0 && sent <= round && liveInRound[(size_t) sent].count (side) > 0))
+                        continue;
+
+                    ++strayValues;
+                    ADD_FAILURE() << "round " << round << ": program " << program << " side " << c << " parameter " << i
+                                  << " holds " << value << ", a value it never had";
+                }
+            }
+        }
+    }
 }
