@@ -16,6 +16,8 @@
 #include "PluginProcessor.h"
 #include "TestSupport.h"
 
+#include <array>
+
 using namespace vostrel::test;
 
 namespace
@@ -205,11 +207,12 @@ TEST_P (Lv2File, ProcessesWithABandAndTheModelSetLikeTheProcessor)
 
 std::string blockLengthName (const ::testing::TestParamInfo<const char*>& param)
 {
-    return param.index == 0 ? "Default" : "LongerThanPrepared";
+    return std::array { "Default", "OneFrame", "LongerThanPrepared" }[param.index];
 }
 
-// lv2file's own block length, and one longer than the instance prepares for.
-INSTANTIATE_TEST_SUITE_P (BlockLengths, Lv2File, ::testing::Values ("", "-b 20000"), blockLengthName);
+// lv2file's own block length, its shortest, and one longer than the instance
+// prepares for.
+INSTANTIATE_TEST_SUITE_P (BlockLengths, Lv2File, ::testing::Values ("", "-b 1", "-b 20000"), blockLengthName);
 
 TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
 {
