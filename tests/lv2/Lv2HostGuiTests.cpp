@@ -27,11 +27,11 @@ TEST (JalvGtk, ShowsThePluginsOwnEditorAndClosesCleanly)
     TemporaryFolder temp;
     setLv2Path (temp.folder);
     JackServer jack (temp.folder);
-    ASSERT_TRUE (jack.isReady()) << temp.folder.getChildFile ("jackd.log").loadFileAsString();
+    ASSERT_TRUE (jack.isReady()) << programLogs (temp.folder);
 
     BackgroundProcess jalv ({ "jalv.gtk3", "-n", "vostrel-gui", "-x", VOSTREL_LV2_URI }, temp.folder.getChildFile ("jalv.log"));
     const auto window = runTool ({ "xdotool", "search", "--sync", "--name", "^Vostrel ZR2814$" }, 30000).output.trim();
-    ASSERT_TRUE (window.isNotEmpty()) << jalv.getLog();
+    ASSERT_TRUE (window.isNotEmpty()) << programLogs (temp.folder);
     EXPECT_TRUE (jalv.getLog().contains (juce::String ("UI:           ") + VOSTREL_LV2_URI + ":UI")) << jalv.getLog();
 
     // The editor is the innermost window without a name of its own in jalv's
@@ -61,6 +61,6 @@ TEST (JalvGtk, ShowsThePluginsOwnEditorAndClosesCleanly)
 
     EXPECT_GT (colours.size(), 4u);
 
-    EXPECT_TRUE (jalv.isRunning()) << jalv.getLog();
-    EXPECT_EQ (jalv.stop(), 0) << jalv.getLog();
+    EXPECT_TRUE (jalv.isRunning()) << programLogs (temp.folder);
+    EXPECT_EQ (jalv.stop(), 0) << programLogs (temp.folder);
 }

@@ -6,7 +6,11 @@
 
 #include "Lv2HostSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <string>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -25,8 +29,13 @@ namespace vostrel::test
 
     void setLv2Path (const juce::File& testFolder)
     {
-        const auto path = lv2Bundle().getParentDirectory().getFullPathName() + ":" + testFolder.getFullPathName();
+        const auto path = lv2Bundle().getParentDirectory().getFullPathName() + ":" + testBundles (testFolder).getFullPathName();
         setenv ("LV2_PATH", path.toRawUTF8(), 1);
+    }
+
+    juce::File testBundles (const juce::File& testFolder)
+    {
+        return testFolder.getChildFile ("lv2");
     }
 
     bool hostsNeedSanitizerRuntime()
@@ -52,8 +61,32 @@ namespace vostrel::test
         for (int waited = 0; tool.isRunning() && waited < timeoutMilliseconds; waited += 10)
             juce::Thread::sleep (10);
 
+        // Some tools exit with 0 when stopped (jack_rec does).
+        const bool timedOut = tool.isRunning();
         const int exitCode = tool.stop();
+
+        if (timedOut)
+            return { -1, tool.getLog() + "\n[" + command[0] + " was still running after "
+                             + juce::String (timeoutMilliseconds) + " ms and was stopped]" };
+
         return { exitCode, tool.getLog() };
+    }
+
+    juce::String programLogs (const juce::File& folder)
+    {
+        constexpr int tail = 4000;
+        auto logs = folder.findChildFiles (juce::File::findFiles, false, "*.log");
+        logs.sort();
+        juce::String text;
+
+        for (const auto& log : logs)
+        {
+            const auto content = log.loadFileAsString();
+            text << "\n---- " << log.getFileName() << (content.length() > tail ? " (its end)" : "") << " ----\n"
+                 << content.substring (content.length() - tail);
+        }
+
+        return text.isEmpty() ? juce::String ("\n(no program wrote a log)") : text;
     }
 
     BackgroundProcess::BackgroundProcess (const juce::StringArray& command, const juce::File& logFile)
@@ -135,30 +168,84 @@ namespace vostrel::test
         return exitCode.value_or (-1);
     }
 
-    JackServer::JackServer (const juce::File& folder)
-        : name ("vostrel-test-" + juce::String (getpid())),
-          lock (open ("/tmp/vostrel-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+    namespace
     {
-        bool locked = false;
-
-        for (int waited = 0; lock >= 0 && ! locked && waited < 300000; waited += 100)
+        /** Asks the condition every 100 ms until it holds (true), or one of the
+            programs ends or the time is up (false). */
+        bool waitUntil (const std::function<bool()>& condition, std::initializer_list<BackgroundProcess*> programs,
+                        int timeoutMilliseconds)
         {
-            locked = flock (lock, LOCK_EX | LOCK_NB) == 0;
+            const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
 
-            if (! locked)
+            while (std::all_of (programs.begin(), programs.end(), [] (auto* p) { return p->isRunning(); }))
+            {
+                if (condition())
+                    return true;
+
+                if (juce::Time::getMillisecondCounter() >= end)
+                    return false;
+
                 juce::Thread::sleep (100);
+            }
+
+            return false;
         }
 
-        if (! locked)
-            return;
+        /** The time the server waits for a client's cycle (ten times its client timeout). */
+        constexpr int clientWaitMilliseconds = 20000;
+    }
 
-        // Every JACK program this process starts from now on reaches this server only.
+    JackServer::JackServer (const juce::File& testFolder)
+        : folder (testFolder),
+          name ("vostrel-test-" + juce::String (getpid())),
+          lock (open ("/tmp/vostrel-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+    {
+        if (lock < 0)
+        {
+            std::cout << "cannot open the JACK tests' lock file /tmp/vostrel-jack-tests.lock" << std::endl;
+            return;
+        }
+
+        constexpr int lockWaitSeconds = 300;
+        bool locked = flock (lock, LOCK_EX | LOCK_NB) == 0;
+
+        if (! locked)
+        {
+            char holder[32] = {};
+            [[maybe_unused]] const auto length = pread (lock, holder, sizeof (holder) - 1, 0);
+            std::cout << "waiting up to " << lockWaitSeconds << " s for the JACK server of another test (process "
+                      << holder << ") to stop" << std::endl;
+
+            for (int waited = 0; ! locked && waited < lockWaitSeconds * 1000; waited += 100)
+            {
+                juce::Thread::sleep (100);
+                locked = flock (lock, LOCK_EX | LOCK_NB) == 0;
+            }
+
+            if (! locked)
+            {
+                std::cout << "the other test's JACK server still runs: no server here" << std::endl;
+                return;
+            }
+        }
+
+        // Who holds the lock, for a test that has to wait for it.
+        const auto pid = std::to_string (getpid());
+        [[maybe_unused]] const auto cleared = ftruncate (lock, 0);
+        [[maybe_unused]] const auto written = pwrite (lock, pid.data(), pid.size(), 0);
+
+        // Every JACK program this process starts from now on reaches this server,
+        // and one that cannot fails rather than starting a server of its own.
         setenv ("JACK_DEFAULT_SERVER", name.toRawUTF8(), 1);
+        setenv ("JACK_NO_START_SERVER", "1", 1);
+
         server = std::make_unique<BackgroundProcess> (
-            juce::StringArray { "jackd", "--no-realtime", "--name", name, "-d", "dummy",
-                                "-r", juce::String ((int) rate), "-p", "512" },
+            juce::StringArray { "jackd", "--no-realtime", "--sync", "--timeout", juce::String (clientWaitMilliseconds / 10),
+                                "--name", name, "-d", "dummy", "-r", juce::String ((int) rate), "-p", "512" },
             folder.getChildFile ("jackd.log"));
-        ready = runTool ({ "jack_wait", "--wait", "--timeout", "10" }, 15000).exitCode == 0;
+        // jack_wait --check ends with 0 either way and says "running" or "not running".
+        ready = waitUntil ([] { return juce::StringArray::fromLines (runTool ({ "jack_wait", "--check" }, 10000).output).contains ("running"); },
+                           { server.get() }, 30000);
     }
 
     JackServer::~JackServer()
@@ -174,20 +261,60 @@ namespace vostrel::test
             close (lock);
     }
 
-    bool JackServer::waitForPort (const juce::String& port, int timeoutMilliseconds) const
+    juce::String JackServer::connect (const juce::String& from, BackgroundProcess& source, const juce::String& to,
+                                      BackgroundProcess& destination, int timeoutMilliseconds) const
     {
-        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
+        ToolRun last { -1, {} };
 
-        do
+        if (waitUntil ([&] { return (last = runTool ({ "jack_connect", from, to }, 10000)).exitCode == 0; },
+                       { server.get(), &source, &destination }, timeoutMilliseconds))
+            return {};
+
+        return "no connection from " + from + " to " + to + "; jack_connect last said:\n" + last.output;
+    }
+
+    juce::String JackServer::record (const juce::StringArray& ports, int seconds, const juce::File& wav) const
+    {
+        // Its buffer holds the whole recording: a disk thread the machine holds up loses nothing.
+        juce::StringArray command { "jack_rec", "-f", wav.getFullPathName(), "-d", juce::String (seconds), "-b", "32",
+                                    "-B", juce::String ((int) rate * (seconds + 1)) };
+        command.addArray (ports);
+        BackgroundProcess recorder (command, folder.getChildFile ("jack_rec.log"));
+
+        // jack_rec writes the samples as they come and the file's header when done.
+        const auto recorded = [&] { return (double) wav.getSize() / (4.0 * ports.size() * rate); };
+        const auto start = juce::Time::getMillisecondCounter();
+        auto lastGrowth = start, lastReport = start;
+        auto size = wav.getSize();
+
+        while (recorder.isRunning())
         {
-            if (juce::StringArray::fromLines (runTool ({ "jack_lsp" }, 5000).output).contains (port))
-                return true;
-
             juce::Thread::sleep (100);
-        }
-        while (juce::Time::getMillisecondCounter() < end);
+            const auto now = juce::Time::getMillisecondCounter();
 
-        return false;
+            if (wav.getSize() != size)
+            {
+                size = wav.getSize();
+                lastGrowth = now;
+            }
+            else if (now - lastGrowth > (juce::uint32) clientWaitMilliseconds + 10000)
+            {
+                recorder.stop();
+                return "jack_rec recorded about " + juce::String (recorded(), 2) + " of " + juce::String (seconds)
+                       + " s and then nothing for " + juce::String ((now - lastGrowth) / 1000) + " s; the connections:\n"
+                       + runTool ({ "jack_lsp", "-c" }, 10000).output;
+            }
+
+            if (now - lastReport >= 10000)
+            {
+                lastReport = now;
+                std::cout << "jack_rec has recorded about " << recorded() << " of " << seconds << " s after "
+                          << (now - start) / 1000 << " s" << std::endl;
+            }
+        }
+
+        const int exitCode = recorder.stop();
+        return exitCode == 0 ? juce::String() : "jack_rec ended with " + juce::String (exitCode);
     }
 
     Description::Description (const juce::File& ttl)

@@ -23,8 +23,12 @@ namespace vostrel::test
     juce::File lv2Bundle();
 
     /** Lets every host this process starts find the built bundle, and the bundles
-        (presets) in a folder of the test's, on the LV2 path. */
+        (presets) a test writes, on the LV2 path. */
     void setLv2Path (const juce::File& testFolder);
+
+    /** Where a test writes bundles of its own: a folder of the test's that holds
+        nothing else (hosts read every entry on the path as a bundle). */
+    juce::File testBundles (const juce::File& testFolder);
 
     /** True in a sanitizer build, whose binary hosts run only with the runtime preloaded. */
     bool hostsNeedSanitizerRuntime();
@@ -34,7 +38,8 @@ namespace vostrel::test
         to fix; the binary's are checked where a test program loads it). */
     juce::StringArray hostCommand (const juce::StringArray& command);
 
-    /** Runs a program to its end (killed after the timeout); its exit code and output. */
+    /** Runs a program to its end; its exit code and output. One still running after
+        the timeout is stopped and counts as failed (-1), whatever it then returns. */
     struct ToolRun
     {
         int exitCode;
@@ -42,6 +47,10 @@ namespace vostrel::test
     };
 
     ToolRun runTool (const juce::StringArray& command, int timeoutMilliseconds = 60000);
+
+    /** What each program a test ran logged into the folder (the end of every ".log"
+        file there, under its name): the message of a failed step with a host. */
+    juce::String programLogs (const juce::File& folder);
 
     /** A program a test runs in the background, stopped when the object goes, also
         when the test fails. Its standard input stays open until it is stopped; its
@@ -71,9 +80,18 @@ namespace vostrel::test
     };
 
     /** A JACK server of its own on the dummy back-end (48 kHz, 512 frames), which
-        the programs this process starts connect to. JACK servers starting side by
-        side turn clients away and can hang, so one test on the machine at a time
-        holds a server (a lock file in /tmp, released when the object goes). */
+        the programs this process starts connect to, and no other.
+
+        It runs every cycle to the end of its last client (synchronous mode) and
+        waits up to 20 s for a late client, so a busy machine only slows it down.
+        Left at JACK's default, it runs a cycle on without the clients that are
+        late: what a recorder takes of a source and of a plug-in fed by it then
+        comes from different cycles, and after many such cycles the server can
+        stop running its clients at all, leaving a recorder waiting for ever.
+
+        JACK servers starting side by side turn clients away and can hang, so one
+        test on the machine at a time holds a server (a lock file in /tmp, released
+        when the object goes); a test that has to wait for it says so. */
     class JackServer
     {
     public:
@@ -86,12 +104,23 @@ namespace vostrel::test
         /** True once the server answers. */
         bool isReady() const { return ready; }
 
-        /** Waits until a port exists; false after the timeout. */
-        bool waitForPort (const juce::String& port, int timeoutMilliseconds = 10000) const;
+        /** Connects a port of one program to a port of another as soon as both
+            programs have their ports and take part in the server's cycles (JACK
+            connects the ports of active clients only); an empty string, or what
+            went wrong once either program has ended or after the timeout. */
+        juce::String connect (const juce::String& from, BackgroundProcess& source, const juce::String& to,
+                              BackgroundProcess& destination, int timeoutMilliseconds = 30000) const;
+
+        /** Records the ports into a WAV file (one channel each) for the given time;
+            an empty string, or what went wrong. Fails once the recording has not
+            grown for 30 s (longer than the server waits for a late client); says
+            how far it has come every ten seconds. */
+        juce::String record (const juce::StringArray& ports, int seconds, const juce::File& wav) const;
 
         static constexpr double rate = 48000.0;
 
     private:
+        juce::File folder;
         juce::String name;
         int lock = -1;
         std::unique_ptr<BackgroundProcess> server;

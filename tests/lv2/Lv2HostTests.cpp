@@ -16,6 +16,8 @@
 #include "PluginProcessor.h"
 #include "TestSupport.h"
 
+#include <array>
+
 using namespace vostrel::test;
 
 namespace
@@ -74,7 +76,7 @@ namespace
             LV2 hosts save user presets. */
         void writePreset (const juce::String& label, const Settings& settings)
         {
-            const auto folder = temp.folder.getChildFile ("test-preset.lv2");
+            const auto folder = testBundles (temp.folder).getChildFile ("test-preset.lv2");
             ASSERT_TRUE (folder.createDirectory());
             const juce::String prefixes = "@prefix lv2: <http://lv2plug.in/ns/lv2core#> .\n"
                                           "@prefix pset: <http://lv2plug.in/ns/ext/presets#> .\n"
@@ -205,16 +207,17 @@ TEST_P (Lv2File, ProcessesWithABandAndTheModelSetLikeTheProcessor)
 
 std::string blockLengthName (const ::testing::TestParamInfo<const char*>& param)
 {
-    return param.index == 0 ? "Default" : "LongerThanPrepared";
+    return std::array { "Default", "OneFrame", "LongerThanPrepared" }[param.index];
 }
 
-// lv2file's own block length, and one longer than the instance prepares for.
-INSTANTIATE_TEST_SUITE_P (BlockLengths, Lv2File, ::testing::Values ("", "-b 20000"), blockLengthName);
+// lv2file's own block length, its shortest, and one longer than the instance
+// prepares for.
+INSTANTIATE_TEST_SUITE_P (BlockLengths, Lv2File, ::testing::Values ("", "-b 1", "-b 20000"), blockLengthName);
 
 TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
 {
     JackServer jack (temp.folder);
-    ASSERT_TRUE (jack.isReady()) << temp.folder.getChildFile ("jackd.log").loadFileAsString();
+    ASSERT_TRUE (jack.isReady()) << programLogs (temp.folder);
 
     // What a host offering the choices sends for "Bass": the value of its scale point.
     const auto typeIri = parameterIri (description, "equalizerType");
@@ -229,7 +232,7 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
         return s.replaceCharacters (":.-", "___");
     };
 
-    BackgroundProcess source ({ "jack_simple_client" }, temp.folder.getChildFile ("source.log"));
+    BackgroundProcess source ({ "jack_simple_client" }, temp.folder.getChildFile ("jack_simple_client.log"));
     // Console jalv hands parameter changes on only with -s (its UI switch), as here
     // with no display it runs no UI at all.
     BackgroundProcess jalv (hostCommand ({ "jalv", "-s", "-n", "vostrel", "-x",
@@ -238,28 +241,25 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
                                            "-c", symbol (parameterIri (description, "level")) + "=0.5",
                                            pluginUri }),
                             temp.folder.getChildFile ("jalv.log"));
-    ASSERT_TRUE (jack.waitForPort ("vostrel:audio_in_2")) << jalv.getLog();
-    ASSERT_TRUE (jack.waitForPort ("jack_simple_client:output2")) << source.getLog();
 
-    for (const auto& [from, to] : { std::pair { "jack_simple_client:output1", "vostrel:audio_in_1" },
-                                    std::pair { "jack_simple_client:output2", "vostrel:audio_in_2" } })
+    for (const auto channel : { "1", "2" })
     {
-        const auto connect = runTool ({ "jack_connect", from, to }, 10000);
-        ASSERT_EQ (connect.exitCode, 0) << connect.output;
+        const auto failed = jack.connect (juce::String ("jack_simple_client:output") + channel, source,
+                                          juce::String ("vostrel:audio_in_") + channel, jalv);
+        ASSERT_TRUE (failed.isEmpty()) << failed << programLogs (temp.folder);
     }
 
     // The source and the plug-in's output, recorded in the same cycles.
     const auto recording = temp.folder.getChildFile ("recording.wav");
-    const auto rec = runTool ({ "jack_rec", "-f", recording.getFullPathName(), "-d", "2", "-b", "32", "-B", "262144",
-                                "jack_simple_client:output1", "jack_simple_client:output2",
-                                "vostrel:audio_out_1", "vostrel:audio_out_2" });
-    ASSERT_EQ (rec.exitCode, 0) << rec.output;
-    EXPECT_TRUE (jalv.isRunning()) << jalv.getLog();
+    const auto failed = jack.record ({ "jack_simple_client:output1", "jack_simple_client:output2",
+                                       "vostrel:audio_out_1", "vostrel:audio_out_2" }, 2, recording);
+    ASSERT_TRUE (failed.isEmpty()) << failed << programLogs (temp.folder);
+    EXPECT_TRUE (jalv.isRunning()) << programLogs (temp.folder);
 
     const auto recorded = readWav (recording);
     ASSERT_EQ (recorded.getNumChannels(), 4);
     const int length = recorded.getNumSamples(), settled = length / 4;
-    ASSERT_GT (length, (int) JackServer::rate);
+    ASSERT_EQ (length, 2 * (int) JackServer::rate);
 
     juce::AudioBuffer<float> input (2, length), hosted (2, length);
 
@@ -269,17 +269,15 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
         hosted.copyFrom (ch, 0, recorded, ch + 2, 0, length);
     }
 
-    // Levels rather than samples: a cycle the busy test machine delays must not
-    // fail the test, while the models differ by decibels here.
+    // Every cycle runs with every client, so jalv played what the processor plays
+    // for the recorded input, once what the plug-in heard before the recording has
+    // died away; the Guitar model would sound decibels apart.
     const Settings bassBand3 { { "equalizerType", 0.5f }, { "freqLevel3", 1.0f }, { "level", 0.5f } };
     const Settings guitarBand3 { { "equalizerType", 0.0f }, { "freqLevel3", 1.0f }, { "level", 0.5f } };
-    const auto bassPlayed = runDirectly (input, bassBand3, JackServer::rate, 512);
+    EXPECT_LT (largestDifferenceFrom (hosted, runDirectly (input, bassBand3, JackServer::rate, 512), settled), 1e-6f);
     const auto guitarPlayed = runDirectly (input, guitarBand3, JackServer::rate, 512);
 
     for (int ch = 0; ch < 2; ++ch)
-    {
-        const auto hostedDb = gainDbFrom (hosted, input, settled, ch);
-        EXPECT_NEAR (hostedDb, gainDbFrom (bassPlayed, input, settled, ch), 0.05) << "channel " << ch;
-        EXPECT_GT (std::abs (hostedDb - gainDbFrom (guitarPlayed, input, settled, ch)), 1.0) << "channel " << ch;
-    }
+        EXPECT_GT (std::abs (gainDbFrom (hosted, input, settled, ch) - gainDbFrom (guitarPlayed, input, settled, ch)), 1.0)
+            << "channel " << ch;
 }
