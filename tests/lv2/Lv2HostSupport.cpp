@@ -193,11 +193,16 @@ namespace vostrel::test
 
         /** The time the server waits for a client's cycle (ten times its client timeout). */
         constexpr int clientWaitMilliseconds = 20000;
+
+        /** Longer than any JACK program takes that waits for a cycle or two, on a
+            server that runs them. */
+        constexpr int cycleWaitMilliseconds = 10000;
+
+        constexpr auto serverName = "vostrel-tests";
     }
 
     JackServer::JackServer (const juce::File& testFolder)
         : folder (testFolder),
-          name ("vostrel-test-" + juce::String (getpid())),
           lock (open ("/tmp/vostrel-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666))
     {
         if (lock < 0)
@@ -236,12 +241,12 @@ namespace vostrel::test
 
         // Every JACK program this process starts from now on reaches this server,
         // and one that cannot fails rather than starting a server of its own.
-        setenv ("JACK_DEFAULT_SERVER", name.toRawUTF8(), 1);
+        setenv ("JACK_DEFAULT_SERVER", serverName, 1);
         setenv ("JACK_NO_START_SERVER", "1", 1);
 
         server = std::make_unique<BackgroundProcess> (
             juce::StringArray { "jackd", "--no-realtime", "--sync", "--timeout", juce::String (clientWaitMilliseconds / 10),
-                                "--name", name, "-d", "dummy", "-r", juce::String ((int) rate), "-p", "512" },
+                                "--name", serverName, "-d", "dummy", "-r", juce::String ((int) rate), "-p", juce::String (period) },
             folder.getChildFile ("jackd.log"));
         // jack_wait --check ends with 0 either way and says "running" or "not running".
         ready = waitUntil ([] { return juce::StringArray::fromLines (runTool ({ "jack_wait", "--check" }, 10000).output).contains ("running"); },
@@ -254,26 +259,45 @@ namespace vostrel::test
             server->stop();
 
         // What the server's clients, and a server that had to be killed, leave behind.
-        for (const auto& file : juce::File ("/dev/shm").findChildFiles (juce::File::findFiles, false, "jack*_" + name + "_*"))
+        for (const auto& file : juce::File ("/dev/shm").findChildFiles (juce::File::findFiles, false, juce::String ("jack*_") + serverName + "_*"))
             file.deleteFile();
 
         if (lock >= 0)
             close (lock);
     }
 
+    bool JackServer::hasStalled() const
+    {
+        // What the server writes when a cycle did not come: a client that waited
+        // for one, a new client turned away, or the wait for the last client.
+        const auto log = folder.getChildFile ("jackd.log").loadFileAsString();
+
+        return stalled || log.contains ("wait error") || log.contains ("Driver is not running")
+               || log.contains ("SuspendRefNum error");
+    }
+
     juce::String JackServer::connect (const juce::String& from, BackgroundProcess& source, const juce::String& to,
-                                      BackgroundProcess& destination, int timeoutMilliseconds) const
+                                      BackgroundProcess& destination, int timeoutMilliseconds)
     {
         ToolRun last { -1, {} };
 
-        if (waitUntil ([&] { return (last = runTool ({ "jack_connect", from, to }, 10000)).exitCode == 0; },
-                       { server.get(), &source, &destination }, timeoutMilliseconds))
+        // jack_connect waits for a cycle to join and one to leave; one that does
+        // not end leaves nothing to try again on this server.
+        const auto connected = [&]
+        {
+            last = runTool ({ "jack_connect", from, to }, cycleWaitMilliseconds);
+            stalled = stalled || (last.exitCode == -1 && server->isRunning() && source.isRunning() && destination.isRunning());
+            return last.exitCode == 0 || hasStalled();
+        };
+
+        if (waitUntil (connected, { server.get(), &source, &destination }, timeoutMilliseconds) && ! hasStalled())
             return {};
 
-        return "no connection from " + from + " to " + to + "; jack_connect last said:\n" + last.output;
+        return "no connection from " + from + " to " + to + (hasStalled() ? " (the server has stalled)" : "")
+               + "; jack_connect last said:\n" + last.output;
     }
 
-    juce::String JackServer::record (const juce::StringArray& ports, int seconds, const juce::File& wav) const
+    juce::String JackServer::record (const juce::StringArray& ports, int seconds, const juce::File& wav)
     {
         // Its buffer holds the whole recording: a disk thread the machine holds up loses nothing.
         juce::StringArray command { "jack_rec", "-f", wav.getFullPathName(), "-d", juce::String (seconds), "-b", "32",
@@ -297,8 +321,9 @@ namespace vostrel::test
                 size = wav.getSize();
                 lastGrowth = now;
             }
-            else if (now - lastGrowth > (juce::uint32) clientWaitMilliseconds + 10000)
+            else if (now - lastGrowth > (juce::uint32) (clientWaitMilliseconds + cycleWaitMilliseconds) || hasStalled())
             {
+                stalled = server->isRunning();
                 recorder.stop();
                 return "jack_rec recorded about " + juce::String (recorded(), 2) + " of " + juce::String (seconds)
                        + " s and then nothing for " + juce::String ((now - lastGrowth) / 1000) + " s; the connections:\n"
@@ -313,8 +338,13 @@ namespace vostrel::test
             }
         }
 
+        // A server that stalled on the way may have run a cycle without a client.
         const int exitCode = recorder.stop();
-        return exitCode == 0 ? juce::String() : "jack_rec ended with " + juce::String (exitCode);
+
+        if (exitCode != 0)
+            return "jack_rec ended with " + juce::String (exitCode);
+
+        return hasStalled() ? juce::String ("the server stalled during the recording") : juce::String();
     }
 
     Description::Description (const juce::File& ttl)

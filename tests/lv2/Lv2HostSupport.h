@@ -79,19 +79,30 @@ namespace vostrel::test
         std::optional<int> exitCode;
     };
 
-    /** A JACK server of its own on the dummy back-end (48 kHz, 512 frames), which
-        the programs this process starts connect to, and no other.
+    /** A JACK server of its own on the dummy back-end (48 kHz, `period` frames),
+        which the programs this process starts connect to, and no other.
 
         It runs every cycle to the end of its last client (synchronous mode) and
         waits up to 20 s for a late client, so a busy machine only slows it down.
         Left at JACK's default, it runs a cycle on without the clients that are
         late: what a recorder takes of a source and of a plug-in fed by it then
-        comes from different cycles, and after many such cycles the server can
-        stop running its clients at all, leaving a recorder waiting for ever.
+        comes from different cycles.
+
+        Either way, JACK 1.9.21 can lose a client's wake-up when a connection is
+        made from a client that is still finishing the cycle before (a thread the
+        machine holds up for a period or more): the server then waits for that
+        client for ever, runs no client again and answers no new one. The steps
+        below say so (hasStalled); only a new server helps then. A long period
+        makes that rare: with 512 frames, 2 of 30 sessions stalled on a machine
+        busy with the other tests, with 4096 none of 40.
 
         JACK servers starting side by side turn clients away and can hang, so one
         test on the machine at a time holds a server (a lock file in /tmp, released
-        when the object goes); a test that has to wait for it says so. */
+        when the object goes); a test that has to wait for it says so. The server's
+        name is the same every time: JACK keeps eight servers in a table shared by
+        every user of the machine and frees an entry only when a server of the same
+        name starts again, so a server that had to be killed would otherwise keep
+        its entry, and eight such would leave no JACK server able to start. */
     class JackServer
     {
     public:
@@ -107,24 +118,31 @@ namespace vostrel::test
         /** Connects a port of one program to a port of another as soon as both
             programs have their ports and take part in the server's cycles (JACK
             connects the ports of active clients only); an empty string, or what
-            went wrong once either program has ended or after the timeout. */
+            went wrong once either program has ended, the server has stalled or the
+            time is up. */
         juce::String connect (const juce::String& from, BackgroundProcess& source, const juce::String& to,
-                              BackgroundProcess& destination, int timeoutMilliseconds = 30000) const;
+                              BackgroundProcess& destination, int timeoutMilliseconds = 30000);
 
         /** Records the ports into a WAV file (one channel each) for the given time;
-            an empty string, or what went wrong. Fails once the recording has not
-            grown for 30 s (longer than the server waits for a late client); says
-            how far it has come every ten seconds. */
-        juce::String record (const juce::StringArray& ports, int seconds, const juce::File& wav) const;
+            an empty string, or what went wrong. Fails, as stalled, once the recording
+            has not grown for 30 s (longer than the server waits for a late client);
+            says how far it has come every ten seconds. */
+        juce::String record (const juce::StringArray& ports, int seconds, const juce::File& wav);
+
+        /** True once the server no longer runs its cycles: its log says so, or a
+            step found a JACK program that has to wait for a cycle still running
+            after 10 s, or a recording that stopped growing, while every program
+            of the step still ran. */
+        bool hasStalled() const;
 
         static constexpr double rate = 48000.0;
+        static constexpr int period = 4096;
 
     private:
         juce::File folder;
-        juce::String name;
         int lock = -1;
         std::unique_ptr<BackgroundProcess> server;
-        bool ready = false;
+        bool ready = false, stalled = false;
     };
 
     /** The triples of a Turtle file, read by Debian's RDF tools. */
