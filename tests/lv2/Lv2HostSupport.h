@@ -90,11 +90,12 @@ namespace vostrel::test
 
         Either way, JACK 1.9.21 can lose a client's wake-up when a connection is
         made from a client that is still finishing the cycle before (a thread the
-        machine holds up for a period or more): the server then waits for that
-        client for ever, runs no client again and answers no new one. The steps
-        below say so (hasStalled); only a new server helps then. A long period
-        makes that rare: with 512 frames, 2 of 30 sessions stalled on a machine
-        busy with the other tests, with 4096 none of 40.
+        machine holds up for a period or more): the server then runs no cycle,
+        turns new clients away while it waits 20 s for that client, and goes on
+        "abnormally", as it says, if at all. The steps below say so (hasStalled);
+        only a new server helps then. A long period makes that rare: with 512
+        frames, 4 of 60 sessions stalled on a machine busy with the other tests,
+        with 4096 none of 70.
 
         JACK servers starting side by side turn clients away and can hang, so one
         test on the machine at a time holds a server (a lock file in /tmp, released
