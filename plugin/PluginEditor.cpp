@@ -558,11 +558,9 @@ void VostrelZR2814AudioProcessorEditor::createPresetFolder()
 void VostrelZR2814AudioProcessorEditor::switchSide()
 {
     const int side = abButton_->getToggleState() ? channelB : channelA;
-    currentSlot().activeChannel = side;
+    processorRef.setLiveSide (side);
     selectLivePreset();
     abCopyButton_->setImage (abCopyPicture (side == channelB));
-
-    processorRef.applyLiveSide();
 
     processorRef.presetChanged = true;
     processorRef.parametersChanged = true;

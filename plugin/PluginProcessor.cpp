@@ -219,6 +219,12 @@ void VostrelZR2814AudioProcessor::applyLiveSide()
     suspendProcessing (false);
 }
 
+void VostrelZR2814AudioProcessor::setLiveSide (int side)
+{
+    programs[liveProgram()].activeChannel = validChannel (side);
+    applyLiveSide();
+}
+
 const juce::String VostrelZR2814AudioProcessor::getProgramName (int index)
 {
     if ((unsigned) index >= (unsigned) numPrograms)
