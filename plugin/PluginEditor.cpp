@@ -419,12 +419,6 @@ void VostrelZR2814AudioProcessorEditor::selectAndCompareLivePreset()
     presetMenu_->compareAndMarkPreset (&processorRef);
 }
 
-ProgramSlot& VostrelZR2814AudioProcessorEditor::currentSlot()
-{
-    return processorRef.programs[juce::jlimit (0, VostrelZR2814AudioProcessor::numPrograms - 1,
-                                               (int) processorRef.currentProgram)];
-}
-
 //==============================================================================
 void VostrelZR2814AudioProcessorEditor::writeEqualizerType (int index)
 {
@@ -569,12 +563,9 @@ void VostrelZR2814AudioProcessorEditor::switchSide()
 
 void VostrelZR2814AudioProcessorEditor::copySide()
 {
-    // The button's state, which its picture shows, says which way the copy goes.
-    const int from = abButton_->getToggleState() ? channelB : channelA;
-    auto& values = currentSlot().values;
-
-    for (int i = 0; i < juce::jmin ((int) numParameters, processorRef.paramInfos.size()); ++i)
-        values[1 - from][i] = values[from][i];
+    // The button's state, which its picture shows, says which way the copy goes,
+    // even while a host change waits for the next tick to reach the button.
+    processorRef.copySide (abButton_->getToggleState() ? channelB : channelA);
 }
 
 void VostrelZR2814AudioProcessorEditor::showAbout()

@@ -265,6 +265,10 @@ public:
     void applyLiveSide();
     /** Makes a side of the current slot live and applies it (applyLiveSide). */
     void setLiveSide (int side);
+    /** Copies a side of the current slot onto its other side. A copy onto the live
+        side is applied (applyLiveSide), so that a session saves what is heard; one
+        onto the other side changes nothing else and tells nobody. */
+    void copySide (int from);
     /** The live side's preset name of a slot, or "" for an index outside 0..11. */
     const juce::String getProgramName (int index) override;
     void changeProgramName (int, const juce::String&) override {}
