@@ -410,6 +410,66 @@ TEST_F (EditorTest, ABSwitchesTheLiveSideAndCopiesInTheButtonsDirection)
     EXPECT_EQ (0.25f, processor.programs[0].values[channelA][paramLevel]);
 }
 
+TEST_F (EditorTest, ACopyClickedBeforeTheTickShowingAHostChangeSavesWhatIsHeard)
+{
+    // Side A of every slot at 0.2, side B at 0.9; program 4 and the saved state have B live.
+    auto setUp = [this] (int sideBLiveIn)
+    {
+        for (int program = 0; program < VostrelZR2814AudioProcessor::numPrograms; ++program)
+        {
+            auto& slot = processor.programs[program];
+            slot.activeChannel = program == sideBLiveIn ? channelB : channelA;
+
+            for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+            {
+                slot.values[channelA][i] = 0.2f;
+                slot.values[channelB][i] = 0.9f;
+            }
+        }
+
+        processor.setCurrentProgram (0);
+    };
+
+    juce::MemoryBlock sideBState;
+    setUp (0);
+    processor.getStateInformation (sideBState);
+
+    const std::pair<const char*, std::function<void()>> hostChanges[] = {
+        { "program change", [this] { processor.setCurrentProgram (4); } },
+        { "state restore", [&] { processor.setStateInformation (sideBState.getData(), (int) sideBState.getSize()); } },
+    };
+
+    for (const auto& [what, change] : hostChanges)
+    {
+        SCOPED_TRACE (what);
+        setUp (4);
+        open();
+        tick();
+        change();
+        ASSERT_EQ (channelB, processor.getActiveChannel());
+        ASSERT_FALSE (child<juce::Button> ("abButton_").getToggleState()); // the tick has not come
+
+        click ("abCopyButton_");
+        const auto& live = processor.programs[processor.getCurrentProgram()].values[channelB];
+
+        for (int i = 0; i < numParameters; ++i)
+            EXPECT_NEAR (live[i], parameter (i), 1.0e-6f) << i;
+
+        // A session saved now brings back what was heard.
+        juce::MemoryBlock saved, savedAgain;
+        processor.getStateInformation (saved);
+        VostrelZR2814AudioProcessor restored;
+        restored.setStateInformation (saved.getData(), (int) saved.getSize());
+        restored.getStateInformation (savedAgain);
+        EXPECT_EQ (saved, savedAgain);
+
+        for (int i = 0; i < numParameters; ++i)
+            EXPECT_EQ (restored.getParameters()[i]->getValue(), parameter (i)) << i;
+
+        close();
+    }
+}
+
 TEST_F (EditorTest, TheAboutPanelShowsTheVersion)
 {
     open();
