@@ -151,6 +151,39 @@ TEST_F (EditorTest, EveryChildHasItsNameBoundsAndPictureInCreationOrder)
     EXPECT_EQ (nullptr, dynamic_cast<LookAndFeel_TervixJ5*> (&juce::LookAndFeel::getDefaultLookAndFeel()));
 }
 
+TEST_F (EditorTest, TwoOpenWindowsKeepALookOfAnOpenOneUntilTheLastCloses)
+{
+    auto defaultLook = [] { return &juce::LookAndFeel::getDefaultLookAndFeel(); };
+
+    for (bool newestClosesFirst : { true, false })
+    {
+        SCOPED_TRACE (newestClosesFirst ? "newest closes first" : "oldest closes first");
+        VostrelZR2814AudioProcessor otherProcessor;
+        open();
+        const auto* oldestLook = defaultLook();
+        auto newest = std::make_unique<VostrelZR2814AudioProcessorEditor> (otherProcessor);
+        const auto* newestLook = defaultLook();
+        ASSERT_NE (oldestLook, newestLook);
+
+        for (const auto* look : { oldestLook, newestLook })
+            ASSERT_NE (nullptr, dynamic_cast<const LookAndFeel_TervixJ5*> (look));
+
+        // The window still open keeps its own look, never the closed one's.
+        auto& stillOpen = newestClosesFirst ? *editor : *newest;
+
+        if (newestClosesFirst)
+            newest.reset();
+        else
+            close();
+
+        EXPECT_EQ (newestClosesFirst ? oldestLook : newestLook, &stillOpen.getLookAndFeel());
+
+        newest.reset();
+        close();
+        EXPECT_EQ (nullptr, dynamic_cast<LookAndFeel_TervixJ5*> (defaultLook()));
+    }
+}
+
 TEST_F (EditorTest, OpensOnTheProcessorsStateAndWritesNothing)
 {
     for (int type = 0; type < 3; ++type)
