@@ -11,9 +11,11 @@
 #include "BinaryData.h"
 #include "TervixSkin.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -47,6 +49,31 @@ namespace
     {
         return sideB ? load ({ BinaryData::abcopy_b_png, BinaryData::abcopy_b_pngSize })
                      : load ({ BinaryData::abcopy_a_png, BinaryData::abcopy_a_pngSize });
+    }
+
+    /** The look-and-feels of the open windows, oldest first. The framework keeps
+        one default for every window in the process: the newest open window's, so
+        that closing another one never takes the look from a window still open.
+        Message thread only. */
+    std::vector<juce::LookAndFeel*>& openWindowLooks()
+    {
+        static std::vector<juce::LookAndFeel*> looks;
+        return looks;
+    }
+
+    void installDefaultLook (juce::LookAndFeel& look)
+    {
+        openWindowLooks().push_back (&look);
+        juce::LookAndFeel::setDefaultLookAndFeel (&look);
+    }
+
+    /** Called before the look is destroyed, so that the framework never holds it
+        destroyed; none is left once the last window closes. */
+    void releaseDefaultLook (juce::LookAndFeel& look)
+    {
+        auto& looks = openWindowLooks();
+        looks.erase (std::remove (looks.begin(), looks.end(), &look), looks.end());
+        juce::LookAndFeel::setDefaultLookAndFeel (looks.empty() ? nullptr : looks.back());
     }
 
     template <typename ComponentType>
@@ -159,7 +186,7 @@ VostrelZR2814AudioProcessorEditor::VostrelZR2814AudioProcessorEditor (VostrelZR2
     : juce::AudioProcessorEditor (p),
       processorRef (p)
 {
-    juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
+    installDefaultLook (lookAndFeel);
 
     // The preset menu built below then already lists what the copy brought in.
     readSettings();
@@ -211,9 +238,7 @@ VostrelZR2814AudioProcessorEditor::~VostrelZR2814AudioProcessorEditor()
 
     writeSettings();
     stopTimer();
-
-    // Before lookAndFeel goes, so that the framework never holds it destroyed.
-    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+    releaseDefaultLook (lookAndFeel);
 }
 
 //==============================================================================
@@ -419,12 +444,6 @@ void VostrelZR2814AudioProcessorEditor::selectAndCompareLivePreset()
     presetMenu_->compareAndMarkPreset (&processorRef);
 }
 
-ProgramSlot& VostrelZR2814AudioProcessorEditor::currentSlot()
-{
-    return processorRef.programs[juce::jlimit (0, VostrelZR2814AudioProcessor::numPrograms - 1,
-                                               (int) processorRef.currentProgram)];
-}
-
 //==============================================================================
 void VostrelZR2814AudioProcessorEditor::writeEqualizerType (int index)
 {
@@ -558,11 +577,9 @@ void VostrelZR2814AudioProcessorEditor::createPresetFolder()
 void VostrelZR2814AudioProcessorEditor::switchSide()
 {
     const int side = abButton_->getToggleState() ? channelB : channelA;
-    currentSlot().activeChannel = side;
+    processorRef.setLiveSide (side);
     selectLivePreset();
     abCopyButton_->setImage (abCopyPicture (side == channelB));
-
-    processorRef.applyLiveSide();
 
     processorRef.presetChanged = true;
     processorRef.parametersChanged = true;
@@ -571,12 +588,9 @@ void VostrelZR2814AudioProcessorEditor::switchSide()
 
 void VostrelZR2814AudioProcessorEditor::copySide()
 {
-    // The button's state, which its picture shows, says which way the copy goes.
-    const int from = abButton_->getToggleState() ? channelB : channelA;
-    auto& values = currentSlot().values;
-
-    for (int i = 0; i < juce::jmin ((int) numParameters, processorRef.paramInfos.size()); ++i)
-        values[1 - from][i] = values[from][i];
+    // The button's state, which its picture shows, says which way the copy goes,
+    // even while a host change waits for the next tick to reach the button.
+    processorRef.copySide (abButton_->getToggleState() ? channelB : channelA);
 }
 
 void VostrelZR2814AudioProcessorEditor::showAbout()

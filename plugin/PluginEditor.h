@@ -86,7 +86,6 @@ private:
     void showLiveSide();
     void selectLivePreset();
     void selectAndCompareLivePreset();
-    ProgramSlot& currentSlot();
     /** The live preset file, when "Save Preset" may overwrite it without the save
         dialog: an existing file whose stored path leads, links resolved, to a
         place inside the user preset folder. */

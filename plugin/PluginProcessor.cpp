@@ -219,6 +219,28 @@ void VostrelZR2814AudioProcessor::applyLiveSide()
     suspendProcessing (false);
 }
 
+void VostrelZR2814AudioProcessor::setLiveSide (int side)
+{
+    programs[liveProgram()].activeChannel = validChannel (side);
+    applyLiveSide();
+}
+
+void VostrelZR2814AudioProcessor::copySide (int from)
+{
+    auto& slot = programs[liveProgram()];
+    const int source = validChannel (from);
+    const int target = 1 - source;
+
+    for (int i = 0; i < numParameters; ++i)
+        slot.values[target][i] = slot.values[source][i];
+
+    // Values written into the live side come before the parameters hold them; the
+    // parameters then take them as from any load, and a change racing the copy ends
+    // in both or in neither.
+    if (getActiveChannel() == target)
+        applyLiveSide();
+}
+
 const juce::String VostrelZR2814AudioProcessor::getProgramName (int index)
 {
     if ((unsigned) index >= (unsigned) numPrograms)

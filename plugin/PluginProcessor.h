@@ -263,6 +263,12 @@ public:
         told of each) and to the models at once, with processing suspended
         meanwhile: a program change, a host state, or the editor's A/B switch. */
     void applyLiveSide();
+    /** Makes a side of the current slot live and applies it (applyLiveSide). */
+    void setLiveSide (int side);
+    /** Copies a side of the current slot onto its other side. A copy onto the live
+        side is applied (applyLiveSide), so that a session saves what is heard; one
+        onto the other side changes nothing else and tells nobody. */
+    void copySide (int from);
     /** The live side's preset name of a slot, or "" for an index outside 0..11. */
     const juce::String getProgramName (int index) override;
     void changeProgramName (int, const juce::String&) override {}

@@ -151,6 +151,39 @@ TEST_F (EditorTest, EveryChildHasItsNameBoundsAndPictureInCreationOrder)
     EXPECT_EQ (nullptr, dynamic_cast<LookAndFeel_TervixJ5*> (&juce::LookAndFeel::getDefaultLookAndFeel()));
 }
 
+TEST_F (EditorTest, TwoOpenWindowsKeepALookOfAnOpenOneUntilTheLastCloses)
+{
+    auto defaultLook = [] { return &juce::LookAndFeel::getDefaultLookAndFeel(); };
+
+    for (bool newestClosesFirst : { true, false })
+    {
+        SCOPED_TRACE (newestClosesFirst ? "newest closes first" : "oldest closes first");
+        VostrelZR2814AudioProcessor otherProcessor;
+        open();
+        const auto* oldestLook = defaultLook();
+        auto newest = std::make_unique<VostrelZR2814AudioProcessorEditor> (otherProcessor);
+        const auto* newestLook = defaultLook();
+        ASSERT_NE (oldestLook, newestLook);
+
+        for (const auto* look : { oldestLook, newestLook })
+            ASSERT_NE (nullptr, dynamic_cast<const LookAndFeel_TervixJ5*> (look));
+
+        // The window still open keeps its own look, never the closed one's.
+        auto& stillOpen = newestClosesFirst ? *editor : *newest;
+
+        if (newestClosesFirst)
+            newest.reset();
+        else
+            close();
+
+        EXPECT_EQ (newestClosesFirst ? oldestLook : newestLook, &stillOpen.getLookAndFeel());
+
+        newest.reset();
+        close();
+        EXPECT_EQ (nullptr, dynamic_cast<LookAndFeel_TervixJ5*> (defaultLook()));
+    }
+}
+
 TEST_F (EditorTest, OpensOnTheProcessorsStateAndWritesNothing)
 {
     for (int type = 0; type < 3; ++type)
@@ -408,6 +441,66 @@ TEST_F (EditorTest, ABSwitchesTheLiveSideAndCopiesInTheButtonsDirection)
 
     click ("abCopyButton_"); // B live: B onto A
     EXPECT_EQ (0.25f, processor.programs[0].values[channelA][paramLevel]);
+}
+
+TEST_F (EditorTest, ACopyClickedBeforeTheTickShowingAHostChangeSavesWhatIsHeard)
+{
+    // Side A of every slot at 0.2, side B at 0.9; program 4 and the saved state have B live.
+    auto setUp = [this] (int sideBLiveIn)
+    {
+        for (int program = 0; program < VostrelZR2814AudioProcessor::numPrograms; ++program)
+        {
+            auto& slot = processor.programs[program];
+            slot.activeChannel = program == sideBLiveIn ? channelB : channelA;
+
+            for (int i = paramFreqLevel1; i <= paramLevel; ++i)
+            {
+                slot.values[channelA][i] = 0.2f;
+                slot.values[channelB][i] = 0.9f;
+            }
+        }
+
+        processor.setCurrentProgram (0);
+    };
+
+    juce::MemoryBlock sideBState;
+    setUp (0);
+    processor.getStateInformation (sideBState);
+
+    const std::pair<const char*, std::function<void()>> hostChanges[] = {
+        { "program change", [this] { processor.setCurrentProgram (4); } },
+        { "state restore", [&] { processor.setStateInformation (sideBState.getData(), (int) sideBState.getSize()); } },
+    };
+
+    for (const auto& [what, change] : hostChanges)
+    {
+        SCOPED_TRACE (what);
+        setUp (4);
+        open();
+        tick();
+        change();
+        ASSERT_EQ (channelB, processor.getActiveChannel());
+        ASSERT_FALSE (child<juce::Button> ("abButton_").getToggleState()); // the tick has not come
+
+        click ("abCopyButton_");
+        const auto& live = processor.programs[processor.getCurrentProgram()].values[channelB];
+
+        for (int i = 0; i < numParameters; ++i)
+            EXPECT_NEAR (live[i], parameter (i), 1.0e-6f) << i;
+
+        // A session saved now brings back what was heard.
+        juce::MemoryBlock saved, savedAgain;
+        processor.getStateInformation (saved);
+        VostrelZR2814AudioProcessor restored;
+        restored.setStateInformation (saved.getData(), (int) saved.getSize());
+        restored.getStateInformation (savedAgain);
+        EXPECT_EQ (saved, savedAgain);
+
+        for (int i = 0; i < numParameters; ++i)
+            EXPECT_EQ (restored.getParameters()[i]->getValue(), parameter (i)) << i;
+
+        close();
+    }
 }
 
 TEST_F (EditorTest, TheAboutPanelShowsTheVersion)
