@@ -7,6 +7,7 @@
 #include "PresetTestSupport.h"
 
 #include <set>
+#include <vector>
 #include <sys/stat.h>
 
 using namespace vostrel::test;
@@ -186,12 +187,22 @@ TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
 
 TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
 {
-    // Names as they lie on disk. The framework reads a name that is not UTF-8 as
-    // other characters, which a saved session gives back as another name (a
-    // Latin-1 E9 before "." as a tab, CP1252 quotes as control characters).
-    struct Case { const char* path; bool listed; };
+    // Names as archives unpack them. The framework turned a name that is not UTF-8
+    // into a string too short for it once some bytes follow the odd one (each of
+    // these, as a file and as a folder); others would come back from a saved
+    // session as another name (Latin-1, Windows-1252).
+    const std::string overrunning[] = {
+        "\xe0 la carte - Warm Guitar Tone",     // Latin-1
+        "\xc0 la carte - Warm Guitar Tone",
+        "\xf0" "dinn Hall - Warm Guitar Tone",
+        "\x80 Euro Edition - Warm Guitar",     // Windows-1252
+        "notes\xc0\x80 about presets and tones", // an overlong NUL
+    };
 
-    const Case cases[] = {
+    struct Case { std::string path; bool listed; };
+
+    std::vector<Case> cases = {
+        { "notes\xc0\x80 about presets.txt", false },              // any file, not only presets
         { "caf\xe9.tzrp", false },                                  // Latin-1
         { "\x93Warm\x94.tzrp", false },                             // Windows-1252
         { "Alt\xe9/Inner.tzrp", false },                            // in a Latin-1 folder
@@ -200,11 +211,17 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         { "Gr\xc3\xbc\xc3\x9f" "e/\xf0\x9f\x98\x80.tzrp", true },   // UTF-8
     };
 
+    for (const auto& name : overrunning)
+    {
+        cases.push_back ({ name + ".tzrp", false });
+        cases.push_back ({ name + "/x.tzrp", false });
+    }
+
     std::set<std::string> expected;
 
     for (const auto& c : cases)
     {
-        touch (rawBytes (c.path));
+        touch (c.path);
 
         if (c.listed)
             expected.insert (c.path);
@@ -217,11 +234,14 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         listed.insert (juce::File (menu.getFilePath (i)).getRelativePathFrom (folder).toStdString());
 
     EXPECT_EQ (expected, listed);
+    EXPECT_EQ (2, menu.menuCount); // the root and the UTF-8 folder: no menu for one left out
 
-    // Each listed file, picked into a slot, is the file the restored slot names.
+    // Each listed file, stepped to and kept in a slot's side B, is the file the
+    // restored slot names, and selecting that path (as a program change or an A/B
+    // switch does) finds it again.
     for (int id = 1; id <= menu.getNumOfFiles(); ++id)
     {
-        menu.setSelectedFileIndex (id);
+        menu.nextResult();
         processor.programs[id].presetPath[channelB] = menu.getSelectedFilePath();
     }
 
@@ -231,8 +251,15 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
     restored.setStateInformation (session.getData(), (int) session.getSize());
 
     for (int id = 1; id <= menu.getNumOfFiles(); ++id)
-        EXPECT_EQ (folder.getChildFile (restored.programs[id].presetPath[channelB]).getFullPathName().toStdString(),
-                   menu.getFilePath (id - 1).toStdString());
+    {
+        const auto path = restored.programs[id].presetPath[channelB];
+        EXPECT_EQ (folder.getChildFile (path).getFullPathName().toStdString(), menu.getFilePath (id - 1).toStdString());
+
+        menu.setSelectedFilePath (path);
+        menu.compareAndMarkPreset (&restored);
+        EXPECT_EQ (id, menu.getSelectedFileIndex()) << path;
+        EXPECT_FALSE (menu.markedAsChanged) << path;
+    }
 }
 
 TEST_F (PresetMenu, ProgramIndexesFromTheProcessorAreChecked)
@@ -270,7 +297,7 @@ TEST_F (PresetMenu, ALongMarkedNameIsShortenedBeforeItsMark)
     EXPECT_EQ (juce::String ("Short*"), menu.getTextToDraw());
 
     const juce::String name = "A rather long preset name for one very particular guitar sound";
-    touch (name + ".tzrp");
+    touch ((name + ".tzrp").toStdString());
     menu.setSelectedFilePath (name + ".tzrp");
     EXPECT_EQ (name, menu.getTextToDraw());
 
