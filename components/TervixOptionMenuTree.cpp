@@ -136,7 +136,7 @@ juce::File TervixOptionMenuTree::getRootFolder() const
 
 juce::String TervixOptionMenuTree::getRelativePath (const juce::File& file) const
 {
-    return file.getRelativePathFrom (getRootFolder()).replaceCharacter ('\\', '/');
+    return file.getRelativePathFrom (getRootFolder());
 }
 
 bool TervixOptionMenuTree::isListed (const juce::File&) const

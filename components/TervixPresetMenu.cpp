@@ -52,7 +52,12 @@ namespace TervixPresets
 
     juce::String getRelativePresetPath (const juce::File& file)
     {
-        return normalise (file).getRelativePathFrom (getUserPresetFolder()).replaceCharacter ('\\', '/');
+        return normalise (file).getRelativePathFrom (getUserPresetFolder());
+    }
+
+    bool canBeStored (const juce::String& relativePath)
+    {
+        return ! relativePath.containsChar ('\\') && PresetXml::survivesWriting (relativePath);
     }
 
     juce::String* getLivePresetPath (VostrelZR2814AudioProcessor& processor)
@@ -163,9 +168,9 @@ void TervixPresetMenu::paint (juce::Graphics& g)
 bool TervixPresetMenu::isListed (const juce::File& file) const
 {
     // A picked preset's path goes into the host session with its slot. A name that
-    // is not UTF-8 would come back as another name, so a restored session would
-    // point the slot at another file: such names are not offered.
-    return PresetXml::survivesWriting (getRelativePath (file));
+    // would come back as another name would point a restored slot, or the next
+    // save, at another file: such names are not offered.
+    return TervixPresets::canBeStored (getRelativePath (file));
 }
 
 //==============================================================================
@@ -184,9 +189,10 @@ bool TervixPresetMenu::writePreset (VostrelZR2814AudioProcessor* processor, cons
 {
     const auto file = TervixPresets::normalise (getRootFolder().getChildFile (path));
 
-    // Nothing is ever written outside the user preset folder, and a folder is
-    // never replaced by a preset.
-    if (processor == nullptr || ! TervixPresets::isInsideUserPresetFolder (file) || file.isDirectory())
+    // Nothing is ever written outside the user preset folder, nor where the slot
+    // could not name the file again, and a folder is never replaced by a preset.
+    if (processor == nullptr || ! TervixPresets::isInsideUserPresetFolder (file)
+        || ! TervixPresets::canBeStored (getRelativePath (file)) || file.isDirectory())
         return false;
 
     const auto preset = processor->writePreset (true);

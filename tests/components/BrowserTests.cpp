@@ -164,6 +164,34 @@ TEST_F (SaveDialog, RefusesFoldersWhoseNamesASessionCannotKeep)
     EXPECT_EQ (juce::String ("Init.tzrp"), *TervixPresets::getLivePresetPath (processor));
 }
 
+TEST_F (SaveDialog, RefusesFoldersWithABackslashInTheirName)
+{
+    // A stored path reads "\" as a separator: a preset saved in "A\B" would be
+    // recorded as one in "A/B", another folder.
+    const juce::File lookAlike (juce::String (touch ("A\\B/x.tzrp", "mine").parent_path().string()));
+    touch ("A/B/x.tzrp", "other");
+    dialog.fileBrowser->setRoot (lookAlike);
+
+    for (auto name : { "New", "x" })
+    {
+        save (name);
+        EXPECT_FALSE (okUsable()) << name;
+        EXPECT_FALSE (dialog.overwriteComponent_->isVisible()) << name;
+    }
+
+    // Nor does the overwrite question write there, whatever path it is given.
+    TervixOverwriteComponent question ("overwritePresetComponent_", &processor, &menu);
+    window.addChildComponent (question);
+    question.presetFilePath = lookAlike.getChildFile ("x.tzrp").getFullPathName();
+    question.okButtonClicked();
+    EXPECT_TRUE (question.alertComponent_->isVisible());
+
+    EXPECT_EQ (juce::String ("mine"), lookAlike.getChildFile ("x.tzrp").loadFileAsString());
+    EXPECT_EQ (juce::String ("other"), folder.getChildFile ("A/B/x.tzrp").loadFileAsString());
+    EXPECT_FALSE (lookAlike.getChildFile ("New.tzrp").exists());
+    EXPECT_EQ (juce::String ("Init.tzrp"), *TervixPresets::getLivePresetPath (processor));
+}
+
 TEST_F (SaveDialog, FailedWriteKeepsTheDialogOpenAndSaysSo)
 {
     touch ("Blocked", "a file where a folder should be");

@@ -6,6 +6,7 @@
 
 #include "PresetTestSupport.h"
 
+#include <map>
 #include <set>
 #include <vector>
 #include <sys/stat.h>
@@ -190,7 +191,8 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
     // Names as archives unpack them. The framework turned a name that is not UTF-8
     // into a string too short for it once some bytes follow the odd one (each of
     // these, as a file and as a folder); others would come back from a saved
-    // session as another name (Latin-1, Windows-1252).
+    // session as another name (Latin-1, Windows-1252, a "\", which a stored path
+    // reads as a separator).
     const std::string overrunning[] = {
         "\xe0 la carte - Warm Guitar Tone",     // Latin-1
         "\xc0 la carte - Warm Guitar Tone",
@@ -206,6 +208,9 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         { "caf\xe9.tzrp", false },                                  // Latin-1
         { "\x93Warm\x94.tzrp", false },                             // Windows-1252
         { "Alt\xe9/Inner.tzrp", false },                            // in a Latin-1 folder
+        { "Presets\\Lead.tzrp", false },
+        { "A\\B/x.tzrp", false },
+        { "A/B/x.tzrp", true },
         { "\xed\xa0\x80.tzrp", true },                              // a surrogate
         { "\xf7\xb0\xb1\xb2.tzrp", true },                          // past U+10FFFF
         { "Gr\xc3\xbc\xc3\x9f" "e/\xf0\x9f\x98\x80.tzrp", true },   // UTF-8
@@ -234,7 +239,7 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         listed.insert (juce::File (menu.getFilePath (i)).getRelativePathFrom (folder).toStdString());
 
     EXPECT_EQ (expected, listed);
-    EXPECT_EQ (2, menu.menuCount); // the root and the UTF-8 folder: no menu for one left out
+    EXPECT_EQ (4, menu.menuCount); // the root, A, A/B and the UTF-8 folder: no menu for one left out
 
     // Each listed file, stepped to and kept in a slot's side B, is the file the
     // restored slot names, and selecting that path (as a program change or an A/B
@@ -260,6 +265,39 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         EXPECT_EQ (id, menu.getSelectedFileIndex()) << path;
         EXPECT_FALSE (menu.markedAsChanged) << path;
     }
+}
+
+TEST_F (PresetMenu, ABackslashNameNeverStandsForItsLookAlike)
+{
+    // Stored paths read "\" as a separator: "A\B/x.tzrp" would be kept as
+    // "A/B/x.tzrp", another preset.
+    const auto withBand1 = [] (const char* value)
+    {
+        return presetText ("<Value property=\"freqLevel1\" type=\"number\">" + juce::String (value) + "</Value>");
+    };
+
+    const auto lookAlike = touch ("A\\B/x.tzrp", withBand1 ("0.1"));
+    const std::map<juce::String, float> band1Of { { juce::String (lookAlike.string()), 0.1f },
+                                                  { juce::String (touch ("A/B/x.tzrp", withBand1 ("0.9")).string()), 0.9f } };
+
+    // Every pick loads the file it shows, and saving it writes that file only.
+    menu.createMenuTree();
+    ASSERT_GT (menu.getNumOfFiles(), 0);
+
+    for (int id = 1; id <= menu.getNumOfFiles(); ++id)
+    {
+        menu.setSelectedFileIndex (id);
+        ASSERT_EQ (presetLoaded, menu.readPreset (&processor, menu.getSelectedFilePath()));
+        EXPECT_FLOAT_EQ (band1Of.at (menu.getFilePath (id - 1)), live()[paramFreqLevel1]);
+        EXPECT_TRUE (menu.writePreset (&processor, menu.getSelectedFilePath()));
+    }
+
+    for (const auto& path : { juce::String ("A\\B/x.tzrp"), juce::String ("A\\B/New.tzrp"),
+                              juce::String (lookAlike.string()) })
+        EXPECT_FALSE (menu.writePreset (&processor, path)) << path;
+
+    EXPECT_EQ (withBand1 ("0.1"), juce::File (juce::String (lookAlike.string())).loadFileAsString());
+    EXPECT_FALSE (std::filesystem::exists (lookAlike.parent_path() / "New.tzrp"));
 }
 
 TEST_F (PresetMenu, ProgramIndexesFromTheProcessorAreChecked)
