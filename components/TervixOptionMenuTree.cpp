@@ -287,13 +287,15 @@ TervixOptionMenuTree::Listing TervixOptionMenuTree::listFolder (const juce::File
         if (! readsBackExactly (it->path().filename().native()))
             continue;
 
-        // Links are followed: a link to a folder is a folder.
+        // Links are followed. A link that leads nowhere, a pipe or a device is no
+        // file that could be loaded, so it is not offered.
         std::error_code typeError;
         const juce::File entry (juce::String (it->path().string()));
 
         if (it->is_directory (typeError))
             listing.folders.add (entry);
-        else if (std::any_of (patterns.begin(), patterns.end(), [&] (const juce::String& pattern)
+        else if (it->is_regular_file (typeError)
+                 && std::any_of (patterns.begin(), patterns.end(), [&] (const juce::String& pattern)
                                  { return entry.getFileName().matchesWildcard (pattern, false); }))
             listing.files.add (entry);
     }

@@ -10,6 +10,7 @@
 #include <set>
 #include <vector>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vostrel::test;
 
@@ -298,6 +299,36 @@ TEST_F (PresetMenu, ABackslashNameNeverStandsForItsLookAlike)
 
     EXPECT_EQ (withBand1 ("0.1"), juce::File (juce::String (lookAlike.string())).loadFileAsString());
     EXPECT_FALSE (std::filesystem::exists (lookAlike.parent_path() / "New.tzrp"));
+}
+
+TEST_F (PresetMenu, EntriesThatLoadNothingAreNotOfferedAndShowMarked)
+{
+    // A pick of an entry that loads nothing would look loaded: such entries are
+    // not offered, and one that vanishes after the menu was built is marked at
+    // the next rebuild, as the editor's next tick does it.
+    touch ("Real.tzrp", presetText ({}));
+    touch ("Gone.tzrp", presetText ({}));
+    ASSERT_EQ (0, symlink ("Nowhere.tzrp", folder.getChildFile ("Dangling.tzrp").getFullPathName().toRawUTF8()));
+    ASSERT_EQ (0, mkfifo (folder.getChildFile ("Pipe.tzrp").getFullPathName().toRawUTF8(), 0600));
+
+    menu.createMenuTree();
+    ASSERT_EQ (2, menu.getNumOfFiles());
+    EXPECT_EQ (juce::String ("Gone"), menu.getFileName (0));
+    EXPECT_EQ (juce::String ("Real"), menu.getFileName (1));
+
+    ASSERT_TRUE (folder.getChildFile ("Gone.tzrp").deleteFile());
+    menu.setSelectedFileIndex (1);
+    ASSERT_EQ (juce::String ("Gone.tzrp"), menu.getSelectedFilePath());
+
+    for (auto name : { "Gone", "Dangling", "Pipe" })
+    {
+        const auto path = juce::String (name) + ".tzrp";
+        EXPECT_EQ (presetInvalid, menu.readPreset (&processor, path)) << name;
+        menu.setSelectedFilePath (path);
+        menu.compareAndMarkPreset (&processor);
+        EXPECT_EQ (juce::String (name) + "*", menu.getText());
+        EXPECT_TRUE (menu.markedAsChanged) << name;
+    }
 }
 
 TEST_F (PresetMenu, ProgramIndexesFromTheProcessorAreChecked)
