@@ -20,8 +20,9 @@ namespace TervixPresets
     /** The file with "." and ".." segments resolved. */
     juce::File normalise (const juce::File&);
 
-    /** The rule for every write: true for a file or folder that, links resolved,
-        lies strictly inside the user preset folder. */
+    /** The rule for every write: true for a file or folder that, every link on its
+        path resolved (one that leads nowhere too), lies strictly inside the user
+        preset folder. */
     bool isInsideUserPresetFolder (const juce::File&);
 
     /** True for the user preset folder itself or a folder inside it, by the same rule. */

@@ -174,6 +174,12 @@ TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
     EXPECT_FALSE (outside.exists());
     EXPECT_FALSE (folder.getSiblingFile ("Escaped.tzrp").exists());
 
+    // Nor one that leads nowhere in the middle of the path: every name is judged.
+    ASSERT_TRUE (outside.getSiblingFile ("Missing").createSymbolicLink (folder.getChildFile ("DanglingDir"), true));
+    ASSERT_TRUE (folder.getChildFile ("NotYet").createSymbolicLink (folder.getChildFile ("Later"), true));
+    EXPECT_FALSE (TervixPresets::isInsideUserPresetFolder (folder.getChildFile ("DanglingDir/x.tzrp")));
+    EXPECT_TRUE (TervixPresets::isInsideUserPresetFolder (folder.getChildFile ("Later/x.tzrp")));
+
     folder.getChildFile ("Empty.tzrp").createDirectory();
     EXPECT_FALSE (menu.writePreset (&processor, "Empty.tzrp"));
     EXPECT_TRUE (folder.getChildFile ("Empty.tzrp").isDirectory());
