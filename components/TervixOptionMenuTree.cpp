@@ -6,7 +6,58 @@
 
 #include "TervixOptionMenuTree.h"
 
+#include <algorithm>
 #include <filesystem>
+
+namespace
+{
+    /** Whether the framework reads a name back as exactly these bytes: UTF-8 whose
+        every sequence is whole and in its shortest form. Surrogates and code points
+        past U+10FFFF pass, since the framework keeps them as they are. */
+    bool readsBackExactly (const std::string& name)
+    {
+        for (size_t i = 0; i < name.size();)
+        {
+            const auto lead = (unsigned char) name[i];
+            size_t length = 1;
+            unsigned char lowestSecond = 0x80; // after E0 and F0, lower ones make overlong forms
+
+            if (lead >= 0xc2 && lead <= 0xdf)
+            {
+                length = 2;
+            }
+            else if (lead >= 0xe0 && lead <= 0xef)
+            {
+                length = 3;
+                lowestSecond = lead == 0xe0 ? 0xa0 : 0x80;
+            }
+            else if (lead >= 0xf0 && lead <= 0xf7)
+            {
+                length = 4;
+                lowestSecond = lead == 0xf0 ? 0x90 : 0x80;
+            }
+            else if (lead >= 0x80)
+            {
+                return false;
+            }
+
+            if (name.size() - i < length)
+                return false;
+
+            for (size_t k = 1; k < length; ++k)
+            {
+                const auto next = (unsigned char) name[i + k];
+
+                if ((next & 0xc0) != 0x80 || (k == 1 && next < lowestSecond))
+                    return false;
+            }
+
+            i += length;
+        }
+
+        return true;
+    }
+}
 
 TervixOpenMenus::~TervixOpenMenus()
 {
@@ -85,7 +136,7 @@ juce::File TervixOptionMenuTree::getRootFolder() const
 
 juce::String TervixOptionMenuTree::getRelativePath (const juce::File& file) const
 {
-    return file.getRelativePathFrom (getRootFolder()).replaceCharacter ('\\', '/');
+    return file.getRelativePathFrom (getRootFolder());
 }
 
 bool TervixOptionMenuTree::isListed (const juce::File&) const
@@ -172,10 +223,10 @@ int TervixOptionMenuTree::addFolder (const juce::File& folder, int depth, bool& 
 
     juce::PopupMenu menu;
     FileSorter sorter;
+    auto [subFolders, files] = listFolder (folder);
 
     if (recursive && depth < maxFolderDepth)
     {
-        auto subFolders = folder.findChildFiles (juce::File::findDirectories, false, "*");
         subFolders.sort (sorter, true);
 
         for (const auto& subFolder : subFolders)
@@ -185,12 +236,11 @@ int TervixOptionMenuTree::addFolder (const juce::File& folder, int depth, bool& 
             if (error || visitedFolders.count (real) > 0 || ! isListed (subFolder))
                 continue;
 
-            const int index = addFolder (folder.getChildFile (subFolder.getFileName()), depth + 1, found);
+            const int index = addFolder (subFolder, depth + 1, found);
             menu.addSubMenu (subFolder.getFileName(), *menus[index], true);
         }
     }
 
-    auto files = folder.findChildFiles (juce::File::findFiles, false, fileExtension);
     files.sort (sorter, true);
     const auto selectedFile = getRootFolder().getChildFile (selectedFilePath);
 
@@ -215,6 +265,42 @@ int TervixOptionMenuTree::addFolder (const juce::File& folder, int depth, bool& 
 
     menus.add (new juce::PopupMenu (std::move (menu)));
     return menuCount++;
+}
+
+TervixOptionMenuTree::Listing TervixOptionMenuTree::listFolder (const juce::File& folder) const
+{
+    namespace fs = std::filesystem;
+    Listing listing;
+    auto patterns = juce::StringArray::fromTokens (fileExtension, ";,", "\"'");
+    patterns.trim();
+    patterns.removeEmptyStrings();
+
+    // The framework's own scans make a string of every name they meet, and a name
+    // that is not UTF-8 (a Latin-1 one from an old archive) can make it write past
+    // the end of that string. So names are judged here, as bytes, before any
+    // string is made of them.
+    std::error_code error;
+
+    for (fs::directory_iterator it (folder.getFullPathName().toStdString(), error), end; ! error && it != end;
+         it.increment (error))
+    {
+        if (! readsBackExactly (it->path().filename().native()))
+            continue;
+
+        // Links are followed. A link that leads nowhere, a pipe or a device is no
+        // file that could be loaded, so it is not offered.
+        std::error_code typeError;
+        const juce::File entry (juce::String (it->path().string()));
+
+        if (it->is_directory (typeError))
+            listing.folders.add (entry);
+        else if (it->is_regular_file (typeError)
+                 && std::any_of (patterns.begin(), patterns.end(), [&] (const juce::String& pattern)
+                                 { return entry.getFileName().matchesWildcard (pattern, false); }))
+            listing.files.add (entry);
+    }
+
+    return listing;
 }
 
 //==============================================================================

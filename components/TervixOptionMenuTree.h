@@ -123,7 +123,17 @@ protected:
     void popUpMenu (std::function<void (int result)> afterPick);
 
 private:
+    /** The entries of one folder that may be offered. */
+    struct Listing
+    {
+        juce::Array<juce::File> folders, files;
+    };
+
     int addFolder (const juce::File& folder, int depth, bool& found);
+    /** The folders and the regular files matching the wildcard directly inside a
+        folder, links followed; names the framework would not read back byte for
+        byte are left out before a string is made of them. */
+    Listing listFolder (const juce::File& folder) const;
     void handlePick (int result, const juce::StringArray& paths, const juce::StringArray& names);
 
     std::set<std::string> visitedFolders;

@@ -131,8 +131,9 @@ juce::File TervixPresetBrowser::getSaveTarget() const
 
     const auto chosen = TervixPresets::normalise (selected);
 
-    if (chosen.getFileName().containsChar ('\\') || ! TervixPresets::isInsideUserPresetFolder (chosen)
-        || chosen.isDirectory() || chosen == TervixPresets::normalise (fileBrowser->getRoot()))
+    if (! TervixPresets::isInsideUserPresetFolder (chosen)
+        || ! TervixPresets::canBeStored (TervixPresets::getRelativePresetPath (chosen)) || chosen.isDirectory()
+        || chosen == TervixPresets::normalise (fileBrowser->getRoot()))
         return {};
 
     // The extension is compared exactly: "Name.TZRP" becomes "Name.TZRP.tzrp".

@@ -86,7 +86,8 @@ public:
 private:
     /** The preset file the current choice would be saved to, with the extension
         forced; an empty file when it would not lie inside the user preset folder,
-        names a folder, or has a "\" in its name (stored paths read it as "/"). */
+        names a folder, or could not be named by a stored path (a "\" in the name
+        of the file or of a folder on the way: stored paths read it as "/"). */
     juce::File getSaveTarget() const;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (TervixPresetBrowser)

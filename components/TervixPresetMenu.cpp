@@ -19,24 +19,41 @@ namespace TervixPresets
     }
 
     /** Where a path really leads: links followed and "." and ".." resolved, the
-        part that does not exist yet taken as written. A link at the end that
-        leads to nothing is followed too, since writing through it creates its
-        target. A null file when the path cannot be resolved. */
+        part that does not exist yet taken as written. A link that leads nowhere is
+        followed too, wherever it stands on the path, since writing through it
+        creates its target. A null file when the path cannot be resolved. */
     static juce::File resolveLinks (const juce::File& file)
     {
         namespace fs = std::filesystem;
         std::error_code error, notFound;
         auto path = fs::weakly_canonical (file.getFullPathName().toStdString(), error);
 
-        // As many links in a row as the system itself follows.
-        for (int link = 0; ! error && link < 40 && fs::is_symlink (fs::symlink_status (path, notFound)); ++link)
+        // weakly_canonical follows every link on the part of the path that exists:
+        // the first name that leads nowhere ends it, and it may be a link. As many
+        // links in a row as the system itself follows.
+        for (int links = 0; ! error; ++links)
         {
-            const auto target = fs::read_symlink (path, error);
-            path = fs::weakly_canonical (path.parent_path() / target, error);
+            fs::path existing;
+            auto name = path.begin();
+
+            for (; name != path.end() && fs::exists (fs::status (existing / *name, notFound)); ++name)
+                existing /= *name;
+
+            if (name == path.end() || ! fs::is_symlink (fs::symlink_status (existing / *name, notFound)))
+                return juce::File (juce::String (path.string()));
+
+            if (links == 40)
+                break;
+
+            auto target = existing / fs::read_symlink (existing / *name, error);
+
+            while (++name != path.end())
+                target /= *name;
+
+            path = fs::weakly_canonical (target, error);
         }
 
-        return error || fs::is_symlink (fs::symlink_status (path, notFound)) ? juce::File()
-                                                                           : juce::File (juce::String (path.string()));
+        return {};
     }
 
     bool isInsideUserPresetFolder (const juce::File& file)
@@ -52,7 +69,12 @@ namespace TervixPresets
 
     juce::String getRelativePresetPath (const juce::File& file)
     {
-        return normalise (file).getRelativePathFrom (getUserPresetFolder()).replaceCharacter ('\\', '/');
+        return normalise (file).getRelativePathFrom (getUserPresetFolder());
+    }
+
+    bool canBeStored (const juce::String& relativePath)
+    {
+        return ! relativePath.containsChar ('\\') && PresetXml::survivesWriting (relativePath);
     }
 
     juce::String* getLivePresetPath (VostrelZR2814AudioProcessor& processor)
@@ -163,9 +185,9 @@ void TervixPresetMenu::paint (juce::Graphics& g)
 bool TervixPresetMenu::isListed (const juce::File& file) const
 {
     // A picked preset's path goes into the host session with its slot. A name that
-    // is not UTF-8 would come back as another name, so a restored session would
-    // point the slot at another file: such names are not offered.
-    return PresetXml::survivesWriting (getRelativePath (file));
+    // would come back as another name would point a restored slot, or the next
+    // save, at another file: such names are not offered.
+    return TervixPresets::canBeStored (getRelativePath (file));
 }
 
 //==============================================================================
@@ -184,9 +206,10 @@ bool TervixPresetMenu::writePreset (VostrelZR2814AudioProcessor* processor, cons
 {
     const auto file = TervixPresets::normalise (getRootFolder().getChildFile (path));
 
-    // Nothing is ever written outside the user preset folder, and a folder is
-    // never replaced by a preset.
-    if (processor == nullptr || ! TervixPresets::isInsideUserPresetFolder (file) || file.isDirectory())
+    // Nothing is ever written outside the user preset folder, nor where the slot
+    // could not name the file again, and a folder is never replaced by a preset.
+    if (processor == nullptr || ! TervixPresets::isInsideUserPresetFolder (file)
+        || ! TervixPresets::canBeStored (getRelativePath (file)) || file.isDirectory())
         return false;
 
     const auto preset = processor->writePreset (true);

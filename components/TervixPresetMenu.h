@@ -20,8 +20,9 @@ namespace TervixPresets
     /** The file with "." and ".." segments resolved. */
     juce::File normalise (const juce::File&);
 
-    /** The rule for every write: true for a file or folder that, links resolved,
-        lies strictly inside the user preset folder. */
+    /** The rule for every write: true for a file or folder that, every link on its
+        path resolved (one that leads nowhere too), lies strictly inside the user
+        preset folder. */
     bool isInsideUserPresetFolder (const juce::File&);
 
     /** True for the user preset folder itself or a folder inside it, by the same rule. */
@@ -29,6 +30,11 @@ namespace TervixPresets
 
     /** A path relative to the user preset folder, "/" separated. */
     juce::String getRelativePresetPath (const juce::File&);
+
+    /** True for a path relative to the preset folder that a host session gives back
+        as the same file: no name holds a "\" (stored paths read it as a separator)
+        and the text reads back from a saved state unchanged. */
+    bool canBeStored (const juce::String& relativePath);
 
     /** The live side's preset path of the current program, or null while the
         current program is not a valid slot. */
@@ -67,7 +73,8 @@ public:
         be read. */
     virtual int readPreset (VostrelZR2814AudioProcessor* processor, const juce::String& path);
     /** Writes the live settings to a preset file inside the user preset folder and
-        selects it; returns false, selecting nothing, when it cannot be written. */
+        selects it; returns false, selecting nothing, when it cannot be written or
+        its path could not be stored (see TervixPresets::canBeStored). */
     virtual bool writePreset (VostrelZR2814AudioProcessor* processor, const juce::String& path);
     /** Sets the change-mark flag without touching the text. */
     virtual void setMarkedAsChange (bool isMarked);

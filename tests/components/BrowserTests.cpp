@@ -8,6 +8,8 @@
 
 #include "TervixPresetBrowser.h"
 
+#include <vector>
+
 using namespace vostrel::test;
 
 namespace
@@ -143,16 +145,50 @@ TEST_F (SaveDialog, RefusesEveryTargetOutsideThePresetFolder)
 
 TEST_F (SaveDialog, RefusesFoldersWhoseNamesASessionCannotKeep)
 {
-    // A Latin-1 name would come back from a saved session as another name.
-    const auto latin1 = folder.getChildFile (rawBytes ("Alt\xe9"));
-    ASSERT_TRUE (latin1.createDirectory());
-    dialog.fileBrowser->setRoot (latin1);
+    // A Latin-1 name would come back from a saved session as another name. It is
+    // made and looked for by its bytes: the framework's path functions misread it.
+    const std::filesystem::path presets (folder.getFullPathName().toStdString());
+    const std::string latin1 = "Alt\xe9 - Warm Guitar Tones";
+    ASSERT_TRUE (std::filesystem::create_directory (presets / latin1));
+    dialog.fileBrowser->setRoot (juce::File (rawBytes ((presets / latin1).c_str())));
     save ("New");
 
     EXPECT_FALSE (okUsable());
     EXPECT_TRUE (dialog.isVisible());
-    EXPECT_TRUE (folder.findChildFiles (juce::File::findFiles, true, "*").isEmpty());
-    EXPECT_EQ (1, folder.findChildFiles (juce::File::findDirectories, false, "*").size()); // none under another name
+    std::vector<std::string> entries; // nothing saved there, nor under another name
+
+    for (const auto& entry : std::filesystem::recursive_directory_iterator (presets))
+        entries.push_back (entry.path().lexically_relative (presets).native());
+
+    EXPECT_EQ (std::vector<std::string> { latin1 }, entries);
+    EXPECT_EQ (juce::String ("Init.tzrp"), *TervixPresets::getLivePresetPath (processor));
+}
+
+TEST_F (SaveDialog, RefusesFoldersWithABackslashInTheirName)
+{
+    // A stored path reads "\" as a separator: a preset saved in "A\B" would be
+    // recorded as one in "A/B", another folder.
+    const juce::File lookAlike (juce::String (touch ("A\\B/x.tzrp", "mine").parent_path().string()));
+    touch ("A/B/x.tzrp", "other");
+    dialog.fileBrowser->setRoot (lookAlike);
+
+    for (auto name : { "New", "x" })
+    {
+        save (name);
+        EXPECT_FALSE (okUsable()) << name;
+        EXPECT_FALSE (dialog.overwriteComponent_->isVisible()) << name;
+    }
+
+    // Nor does the overwrite question write there, whatever path it is given.
+    TervixOverwriteComponent question ("overwritePresetComponent_", &processor, &menu);
+    window.addChildComponent (question);
+    question.presetFilePath = lookAlike.getChildFile ("x.tzrp").getFullPathName();
+    question.okButtonClicked();
+    EXPECT_TRUE (question.alertComponent_->isVisible());
+
+    EXPECT_EQ (juce::String ("mine"), lookAlike.getChildFile ("x.tzrp").loadFileAsString());
+    EXPECT_EQ (juce::String ("other"), folder.getChildFile ("A/B/x.tzrp").loadFileAsString());
+    EXPECT_FALSE (lookAlike.getChildFile ("New.tzrp").exists());
     EXPECT_EQ (juce::String ("Init.tzrp"), *TervixPresets::getLivePresetPath (processor));
 }
 

@@ -81,7 +81,7 @@ TEST_F (MenuTree, SteppingWrapsAroundHundredsOfPresets)
 {
     for (int f = 0; f < 3; ++f)
         for (int i = 0; i < 100; ++i)
-            touch ("Bank " + juce::String (f) + "/P" + juce::String (i) + ".tzrp");
+            touch (("Bank " + juce::String (f) + "/P" + juce::String (i) + ".tzrp").toStdString());
 
     menu.setSelectedFilePath ("Bank 2/P99.tzrp");
     ASSERT_EQ (300, menu.getNumOfFiles());
@@ -143,7 +143,7 @@ TEST_F (MenuTree, EmptyOrMissingRootListsNothingAndSteppingDoesNothing)
 TEST_F (MenuTree, SteppingBackFromBeyondAShrunkenListReachesTheLastFile)
 {
     for (int i = 0; i < 5; ++i)
-        touch ("P" + juce::String (i) + ".tzrp");
+        touch (("P" + juce::String (i) + ".tzrp").toStdString());
 
     menu.setSelectedFilePath ("P4.tzrp");
     EXPECT_EQ (5, menu.getSelectedFileIndex());
@@ -159,7 +159,8 @@ TEST_F (MenuTree, SteppingBackFromBeyondAShrunkenListReachesTheLastFile)
 TEST_F (MenuTree, FolderLinksAreFollowedOnceAndDepthIsCapped)
 {
     touch ("Sub/s.tzrp");
-    touch ("Outside/o.tzrp").getParentDirectory().moveFileTo (folder.getSiblingFile ("Outside"));
+    touch ("Outside/o.tzrp");
+    folder.getChildFile ("Outside").moveFileTo (folder.getSiblingFile ("Outside"));
     ASSERT_EQ (0, symlink (folder.getFullPathName().toRawUTF8(), folder.getChildFile ("Sub/LoopToRoot").getFullPathName().toRawUTF8()));
     ASSERT_EQ (0, symlink ("..", folder.getChildFile ("Sub/LoopToParent").getFullPathName().toRawUTF8()));
     ASSERT_EQ (0, symlink (folder.getSiblingFile ("Outside").getFullPathName().toRawUTF8(),

@@ -6,8 +6,11 @@
 
 #include "PresetTestSupport.h"
 
+#include <map>
 #include <set>
+#include <vector>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vostrel::test;
 
@@ -171,6 +174,12 @@ TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
     EXPECT_FALSE (outside.exists());
     EXPECT_FALSE (folder.getSiblingFile ("Escaped.tzrp").exists());
 
+    // Nor one that leads nowhere in the middle of the path: every name is judged.
+    ASSERT_TRUE (outside.getSiblingFile ("Missing").createSymbolicLink (folder.getChildFile ("DanglingDir"), true));
+    ASSERT_TRUE (folder.getChildFile ("NotYet").createSymbolicLink (folder.getChildFile ("Later"), true));
+    EXPECT_FALSE (TervixPresets::isInsideUserPresetFolder (folder.getChildFile ("DanglingDir/x.tzrp")));
+    EXPECT_TRUE (TervixPresets::isInsideUserPresetFolder (folder.getChildFile ("Later/x.tzrp")));
+
     folder.getChildFile ("Empty.tzrp").createDirectory();
     EXPECT_FALSE (menu.writePreset (&processor, "Empty.tzrp"));
     EXPECT_TRUE (folder.getChildFile ("Empty.tzrp").isDirectory());
@@ -186,25 +195,45 @@ TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
 
 TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
 {
-    // Names as they lie on disk. The framework reads a name that is not UTF-8 as
-    // other characters, which a saved session gives back as another name (a
-    // Latin-1 E9 before "." as a tab, CP1252 quotes as control characters).
-    struct Case { const char* path; bool listed; };
+    // Names as archives unpack them. The framework turned a name that is not UTF-8
+    // into a string too short for it once some bytes follow the odd one (each of
+    // these, as a file and as a folder); others would come back from a saved
+    // session as another name (Latin-1, Windows-1252, a "\", which a stored path
+    // reads as a separator).
+    const std::string overrunning[] = {
+        "\xe0 la carte - Warm Guitar Tone",     // Latin-1
+        "\xc0 la carte - Warm Guitar Tone",
+        "\xf0" "dinn Hall - Warm Guitar Tone",
+        "\x80 Euro Edition - Warm Guitar",     // Windows-1252
+        "notes\xc0\x80 about presets and tones", // an overlong NUL
+    };
 
-    const Case cases[] = {
+    struct Case { std::string path; bool listed; };
+
+    std::vector<Case> cases = {
+        { "notes\xc0\x80 about presets.txt", false },              // any file, not only presets
         { "caf\xe9.tzrp", false },                                  // Latin-1
         { "\x93Warm\x94.tzrp", false },                             // Windows-1252
         { "Alt\xe9/Inner.tzrp", false },                            // in a Latin-1 folder
+        { "Presets\\Lead.tzrp", false },
+        { "A\\B/x.tzrp", false },
+        { "A/B/x.tzrp", true },
         { "\xed\xa0\x80.tzrp", true },                              // a surrogate
         { "\xf7\xb0\xb1\xb2.tzrp", true },                          // past U+10FFFF
         { "Gr\xc3\xbc\xc3\x9f" "e/\xf0\x9f\x98\x80.tzrp", true },   // UTF-8
     };
 
+    for (const auto& name : overrunning)
+    {
+        cases.push_back ({ name + ".tzrp", false });
+        cases.push_back ({ name + "/x.tzrp", false });
+    }
+
     std::set<std::string> expected;
 
     for (const auto& c : cases)
     {
-        touch (rawBytes (c.path));
+        touch (c.path);
 
         if (c.listed)
             expected.insert (c.path);
@@ -217,11 +246,14 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         listed.insert (juce::File (menu.getFilePath (i)).getRelativePathFrom (folder).toStdString());
 
     EXPECT_EQ (expected, listed);
+    EXPECT_EQ (4, menu.menuCount); // the root, A, A/B and the UTF-8 folder: no menu for one left out
 
-    // Each listed file, picked into a slot, is the file the restored slot names.
+    // Each listed file, stepped to and kept in a slot's side B, is the file the
+    // restored slot names, and selecting that path (as a program change or an A/B
+    // switch does) finds it again.
     for (int id = 1; id <= menu.getNumOfFiles(); ++id)
     {
-        menu.setSelectedFileIndex (id);
+        menu.nextResult();
         processor.programs[id].presetPath[channelB] = menu.getSelectedFilePath();
     }
 
@@ -231,8 +263,78 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
     restored.setStateInformation (session.getData(), (int) session.getSize());
 
     for (int id = 1; id <= menu.getNumOfFiles(); ++id)
-        EXPECT_EQ (folder.getChildFile (restored.programs[id].presetPath[channelB]).getFullPathName().toStdString(),
-                   menu.getFilePath (id - 1).toStdString());
+    {
+        const auto path = restored.programs[id].presetPath[channelB];
+        EXPECT_EQ (folder.getChildFile (path).getFullPathName().toStdString(), menu.getFilePath (id - 1).toStdString());
+
+        menu.setSelectedFilePath (path);
+        menu.compareAndMarkPreset (&restored);
+        EXPECT_EQ (id, menu.getSelectedFileIndex()) << path;
+        EXPECT_FALSE (menu.markedAsChanged) << path;
+    }
+}
+
+TEST_F (PresetMenu, ABackslashNameNeverStandsForItsLookAlike)
+{
+    // Stored paths read "\" as a separator: "A\B/x.tzrp" would be kept as
+    // "A/B/x.tzrp", another preset.
+    const auto withBand1 = [] (const char* value)
+    {
+        return presetText ("<Value property=\"freqLevel1\" type=\"number\">" + juce::String (value) + "</Value>");
+    };
+
+    const auto lookAlike = touch ("A\\B/x.tzrp", withBand1 ("0.1"));
+    const std::map<juce::String, float> band1Of { { juce::String (lookAlike.string()), 0.1f },
+                                                  { juce::String (touch ("A/B/x.tzrp", withBand1 ("0.9")).string()), 0.9f } };
+
+    // Every pick loads the file it shows, and saving it writes that file only.
+    menu.createMenuTree();
+    ASSERT_GT (menu.getNumOfFiles(), 0);
+
+    for (int id = 1; id <= menu.getNumOfFiles(); ++id)
+    {
+        menu.setSelectedFileIndex (id);
+        ASSERT_EQ (presetLoaded, menu.readPreset (&processor, menu.getSelectedFilePath()));
+        EXPECT_FLOAT_EQ (band1Of.at (menu.getFilePath (id - 1)), live()[paramFreqLevel1]);
+        EXPECT_TRUE (menu.writePreset (&processor, menu.getSelectedFilePath()));
+    }
+
+    for (const auto& path : { juce::String ("A\\B/x.tzrp"), juce::String ("A\\B/New.tzrp"),
+                              juce::String (lookAlike.string()) })
+        EXPECT_FALSE (menu.writePreset (&processor, path)) << path;
+
+    EXPECT_EQ (withBand1 ("0.1"), juce::File (juce::String (lookAlike.string())).loadFileAsString());
+    EXPECT_FALSE (std::filesystem::exists (lookAlike.parent_path() / "New.tzrp"));
+}
+
+TEST_F (PresetMenu, EntriesThatLoadNothingAreNotOfferedAndShowMarked)
+{
+    // A pick of an entry that loads nothing would look loaded: such entries are
+    // not offered, and one that vanishes after the menu was built is marked at
+    // the next rebuild, as the editor's next tick does it.
+    touch ("Real.tzrp", presetText ({}));
+    touch ("Gone.tzrp", presetText ({}));
+    ASSERT_EQ (0, symlink ("Nowhere.tzrp", folder.getChildFile ("Dangling.tzrp").getFullPathName().toRawUTF8()));
+    ASSERT_EQ (0, mkfifo (folder.getChildFile ("Pipe.tzrp").getFullPathName().toRawUTF8(), 0600));
+
+    menu.createMenuTree();
+    ASSERT_EQ (2, menu.getNumOfFiles());
+    EXPECT_EQ (juce::String ("Gone"), menu.getFileName (0));
+    EXPECT_EQ (juce::String ("Real"), menu.getFileName (1));
+
+    ASSERT_TRUE (folder.getChildFile ("Gone.tzrp").deleteFile());
+    menu.setSelectedFileIndex (1);
+    ASSERT_EQ (juce::String ("Gone.tzrp"), menu.getSelectedFilePath());
+
+    for (auto name : { "Gone", "Dangling", "Pipe" })
+    {
+        const auto path = juce::String (name) + ".tzrp";
+        EXPECT_EQ (presetInvalid, menu.readPreset (&processor, path)) << name;
+        menu.setSelectedFilePath (path);
+        menu.compareAndMarkPreset (&processor);
+        EXPECT_EQ (juce::String (name) + "*", menu.getText());
+        EXPECT_TRUE (menu.markedAsChanged) << name;
+    }
 }
 
 TEST_F (PresetMenu, ProgramIndexesFromTheProcessorAreChecked)
@@ -270,7 +372,7 @@ TEST_F (PresetMenu, ALongMarkedNameIsShortenedBeforeItsMark)
     EXPECT_EQ (juce::String ("Short*"), menu.getTextToDraw());
 
     const juce::String name = "A rather long preset name for one very particular guitar sound";
-    touch (name + ".tzrp");
+    touch ((name + ".tzrp").toStdString());
     menu.setSelectedFilePath (name + ".tzrp");
     EXPECT_EQ (name, menu.getTextToDraw());
 

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace vostrel::test
 {
     /** Gives each test its own HOME below the program's, so that test cases run in
@@ -52,12 +55,24 @@ namespace vostrel::test
             menu.setFileExtension ("*.tzrp");
         }
 
-        /** Creates a file (and its folders) below the preset folder. */
-        juce::File touch (const juce::String& relativePath, const juce::String& text = "x")
+        // Removed by bytes before the home goes: the framework's own recursive
+        // delete would have to read the odd names that tests put here.
+        ~PresetFolderTest() override
         {
-            const auto file = folder.getChildFile (relativePath);
-            file.getParentDirectory().createDirectory();
-            file.replaceWithText (text);
+            std::error_code error;
+            std::filesystem::remove_all (folder.getFullPathName().toStdString(), error);
+        }
+
+        /** Creates a file (and its folders) below the preset folder, named by these
+            very bytes, as an archive unpacks it; the test fails unless it is then
+            on disk. */
+        std::filesystem::path touch (const std::string& relativePath, const juce::String& text = "x")
+        {
+            const auto file = std::filesystem::path (folder.getFullPathName().toStdString()) / relativePath;
+            std::error_code error;
+            std::filesystem::create_directories (file.parent_path(), error);
+            std::ofstream (file, std::ios::binary) << text.toStdString();
+            EXPECT_TRUE (std::filesystem::is_regular_file (file, error)) << "not made: " << relativePath;
             return file;
         }
 
