@@ -143,6 +143,10 @@ private:
     }
 
     std::atomic<uint64_t> word { 0 };
+
+    // Parameter changes write here on the audio thread too: an atomic that took a
+    // lock inside could make that thread wait.
+    static_assert (std::atomic<uint64_t>::is_always_lock_free, "slot values need a lock-free 64-bit atomic");
 };
 
 /** One of the twelve programs: an A and a B setting, one of which is live. Written
@@ -224,8 +228,20 @@ float normalisedFromStored (float stored, const ParamInfo& info) noexcept;
     A change delivered after a program or A/B switch began reaches the side made
     live, as automation that follows the switch. currentProgram and activeChannel
     change outside a rewrite only one write at a time, each followed by
-    applyLiveSide (setCurrentProgram, the editor's A/B switch). No thread waits on
-    another: a change only tries again when another write beat it. */
+    applyLiveSide (setCurrentProgram, the editor's A/B switch).
+
+    The framework (JUCE 7.0.5) calls one parameter's listeners under a lock of
+    that parameter's own. So the changes of one parameter write one at a time,
+    and the compare-and-swap carries weight only against writers that are not
+    listeners: the host-state readers and the A/B copy (copySide). The check that
+    the parameter still holds the value, and the retry that puts a good value
+    back, carry weight regardless: a parameter is set before its listeners are
+    called, outside that lock, so settings, loads among them, and the writes that
+    follow them can come in different orders. The rules do not count on the lock.
+    Our code makes no thread wait on another: a change only tries again when
+    another write beat it, and the slot values' atomic is lock-free. The lock can
+    still make the audio thread wait, when a host delivers automation there while
+    another thread sends a change of the same parameter (a load, the editor). */
 class VostrelZR2814AudioProcessor : public juce::AudioProcessor,
                                     public juce::AudioProcessorParameter::Listener
 {

@@ -17,8 +17,8 @@
 
 namespace vostrel::test
 {
-    /** Gives each test its own HOME below the program's, so that test cases run in
-        parallel never share a preset folder. */
+    /** Gives each test its own HOME below the process's (ProcessHome), so that
+        the tests of one process never share a preset folder. */
     struct OwnHome
     {
         OwnHome()

@@ -14,6 +14,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "TestSupport.h"
+
 namespace
 {
     class TestApplication : public juce::JUCEApplication
@@ -46,6 +48,7 @@ extern "C" const char* __asan_default_options()
 
 int main (int argc, char** argv)
 {
+    const vostrel::test::ProcessHome home;
     ::testing::InitGoogleTest (&argc, argv);
 
     // Listing the tests (as test discovery does) needs no display.

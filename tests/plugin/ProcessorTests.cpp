@@ -145,6 +145,17 @@ TEST (Processor, ParameterChangesLandInTheLiveSlotSide)
     EXPECT_EQ (p.programs[3].values[channelB][paramOnBypass], 0.0f);
     EXPECT_TRUE (p.parametersChanged);
 
+    // So are changes after a host state is restored, whole or the current program's.
+    juce::MemoryBlock bank, current;
+    p.getStateInformation (bank);
+    p.getCurrentProgramStateInformation (current);
+    p.setStateInformation (bank.getData(), (int) bank.getSize());
+    setParameter (p, paramFreqLevel6, 0.4f);
+    EXPECT_FLOAT_EQ (p.programs[3].values[channelB][paramFreqLevel6], 0.4f);
+    p.setCurrentProgramStateInformation (current.getData(), (int) current.getSize());
+    setParameter (p, paramFreqLevel6, 0.6f);
+    EXPECT_FLOAT_EQ (p.programs[3].values[channelB][paramFreqLevel6], 0.6f);
+
     // Indices outside the parameter list change nothing.
     clearFlags (p);
     p.parameterValueChanged (10, 0.3f);

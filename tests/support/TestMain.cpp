@@ -8,6 +8,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "TestSupport.h"
+
 namespace
 {
     // Owns the message manager for the whole run. Registered first, so that it
@@ -23,6 +25,7 @@ namespace
 
 int main (int argc, char** argv)
 {
+    const vostrel::test::ProcessHome home;
     ::testing::InitGoogleTest (&argc, argv);
     ::testing::AddGlobalTestEnvironment (new JuceEnvironment());
     return RUN_ALL_TESTS();

@@ -6,6 +6,9 @@
 
 #include "TestSupport.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace juce
 {
     // The framework's own dispatch step, as its plug-in clients use it; the
@@ -36,6 +39,37 @@ namespace vostrel::test
     TemporaryFolder::~TemporaryFolder()
     {
         folder.deleteRecursively();
+    }
+
+    namespace
+    {
+        std::optional<std::string> environmentValue (const char* name)
+        {
+            if (const auto* value = std::getenv (name))
+                return value;
+
+            return std::nullopt;
+        }
+    }
+
+    ProcessHome::ProcessHome()
+        : startHome (environmentValue ("HOME"))
+    {
+        if (! home.folder.isDirectory())
+        {
+            std::fprintf (stderr, "cannot make a home folder at %s\n", home.folder.getFullPathName().toRawUTF8());
+            std::exit (EXIT_FAILURE);
+        }
+
+        setenv ("HOME", home.folder.getFullPathName().toRawUTF8(), 1);
+    }
+
+    ProcessHome::~ProcessHome()
+    {
+        if (startHome.has_value())
+            setenv ("HOME", startHome->c_str(), 1);
+        else
+            unsetenv ("HOME");
     }
 
     CommandResult runCommand (const juce::StringArray& command, int streams, int timeoutMilliseconds)

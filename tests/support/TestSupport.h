@@ -9,6 +9,8 @@
 #include <juce_events/juce_events.h>
 
 #include <cstring>
+#include <optional>
+#include <string>
 
 namespace vostrel::test
 {
@@ -29,6 +31,23 @@ namespace vostrel::test
         ~TemporaryFolder();
 
         juce::File folder;
+    };
+
+    /** Makes a fresh temporary folder this process's HOME until the object dies,
+        when it is deleted with whatever the tests left in it, so that two test
+        runs of one build at once never share a file there. Made first thing in
+        main, before any thread could read the environment. */
+    class ProcessHome
+    {
+    public:
+        ProcessHome();
+        ~ProcessHome();
+
+    private:
+        const std::optional<std::string> startHome;
+        TemporaryFolder home;
+
+        JUCE_DECLARE_NON_COPYABLE (ProcessHome)
     };
 
     /** How a command ended: its exit code, or -1 when it could not be started or
