@@ -228,7 +228,7 @@ float normalisedFromStored (float stored, const ParamInfo& info) noexcept;
     A change delivered after a program or A/B switch began reaches the side made
     live, as automation that follows the switch. currentProgram and activeChannel
     change outside a rewrite only one write at a time, each followed by
-    applyLiveSide (setCurrentProgram, the editor's A/B switch).
+    applyLiveSide (setCurrentProgram, setLiveSide).
 
     The framework (JUCE 7.0.5) calls one parameter's listeners under a lock of
     that parameter's own. So the changes of one parameter write one at a time,

@@ -347,8 +347,7 @@ TEST (Threads, AutomationRacingLoadsLandsInTheLiveSlotSideOnly)
                 break;
 
             case 1: // the editor's A/B switch
-                p.programs[p.getCurrentProgram()].activeChannel = 1 - p.getActiveChannel();
-                p.applyLiveSide();
+                p.setLiveSide (1 - p.getActiveChannel());
                 break;
 
             case 2:
