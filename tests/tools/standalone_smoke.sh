@@ -15,7 +15,8 @@ window=$(timeout 30 xdotool search --sync --name "^Vostrel ZR2814$" | head -n 1)
 shot="$HOME/window.png"
 if [ -n "$window" ]; then
     sleep 1
-    import -window "$window" "$shot" || true
+    # import waits for ever on the window of an app that died meanwhile.
+    timeout 20 import -window "$window" "$shot" || true
 fi
 alive=0
 kill -0 "$pid" 2>/dev/null && alive=1
