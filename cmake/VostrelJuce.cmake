@@ -74,3 +74,12 @@ endfunction()
 # The modules the product needs: the processor and editor classes, and the
 # audio devices and utilities the Standalone app runs on.
 vostrel_add_juce_library(vostrel_juce MODULES juce::juce_audio_utils)
+
+# JUCE 7.0.5 overruns the heap when it makes a String of a name that is not
+# UTF-8, and reads such names from directory listings, link targets and the
+# working folder. Every binary linking the product's framework library makes
+# these three calls through ours (utf8/SystemNames.cpp), which hand it no such
+# name. --wrap renames only the calls of the binary's own objects, so a host
+# that loads a plug-in keeps the C library's.
+target_link_libraries(vostrel_juce PUBLIC vostrel_utf8)
+target_link_options(vostrel_juce INTERFACE -Wl,--wrap=readdir,--wrap=readlink,--wrap=getcwd)

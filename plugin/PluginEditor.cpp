@@ -84,39 +84,67 @@ namespace
         return control;
     }
 
+    std::filesystem::path pathOf (const juce::File& file)
+    {
+        return file.getFullPathName().toStdString();
+    }
+
     bool isRegularFile (const juce::File& file)
     {
         std::error_code error;
-        return std::filesystem::is_regular_file (file.getFullPathName().toStdString(), error);
+        return std::filesystem::is_regular_file (pathOf (file), error);
+    }
+
+    /** Copies a file to a name that nothing holds yet, not even a link; a copy
+        that fails part way is removed, so that a later run copies it whole. */
+    bool copyNewFile (const std::filesystem::path& source, const std::filesystem::path& destination)
+    {
+        std::error_code error;
+
+        if (std::filesystem::copy_file (source, destination, error))
+            return true;
+
+        if (error != std::errc::file_exists)
+            std::filesystem::remove (destination, error);
+
+        return false;
     }
 
     /** Copies whatever the target lacks of a source tree and changes nothing the
         target already has: a user's own preset of the same name stays as it is.
-        Links to folders are followed in neither tree, so the copy cannot run in
-        circles or write outside the target. True when nothing missing failed. */
-    bool copyMissingFiles (const juce::File& source, const juce::File& target)
+        Names are the bytes on disk, so one that is not UTF-8 arrives under the
+        same name, never as another. Links to folders are followed in neither
+        tree, so the copy cannot run in circles or write outside the target. True
+        when nothing missing failed. */
+    bool copyMissingFiles (const std::filesystem::path& source, const std::filesystem::path& target)
     {
-        if (! target.isDirectory() && ! target.createDirectory())
+        namespace fs = std::filesystem;
+        std::error_code error;
+
+        if (! fs::is_directory (target, error) && ! fs::create_directories (target, error))
             return false;
 
         bool complete = true;
+        fs::directory_iterator entry (source, error);
 
-        for (const auto& entry : source.findChildFiles (juce::File::findFilesAndDirectories, false, "*"))
+        for (; ! error && entry != fs::directory_iterator(); entry.increment (error))
         {
-            const auto destination = target.getChildFile (entry.getFileName());
+            const auto destination = target / entry->path().filename();
+            std::error_code statusError;
+            const auto there = fs::symlink_status (destination, statusError);
 
-            if (entry.isDirectory())
+            if (entry->is_directory (statusError))
             {
-                if (! entry.isSymbolicLink() && ! destination.isSymbolicLink())
-                    complete = copyMissingFiles (entry, destination) && complete;
+                if (! entry->is_symlink (statusError) && ! fs::is_symlink (there))
+                    complete = copyMissingFiles (entry->path(), destination) && complete;
             }
-            else if (! destination.exists() && ! destination.isSymbolicLink())
+            else if (! fs::exists (there))
             {
-                complete = entry.copyFileTo (destination) && complete;
+                complete = copyNewFile (entry->path(), destination) && complete;
             }
         }
 
-        return complete;
+        return complete && ! error;
     }
 
     /** The first folder on PATH holding an executable of that name. Entries that
@@ -637,18 +665,18 @@ void VostrelZR2814AudioProcessorEditor::copyFactoryPresets()
     if (! ofldrCopied)
     {
         const auto oldFolder = getOldUserPresetFolder();
-        ofldrCopied = oldFolder.isDirectory() ? copyMissingFiles (oldFolder, target) : true;
+        ofldrCopied = oldFolder.isDirectory() ? copyMissingFiles (pathOf (oldFolder), pathOf (target)) : true;
     }
 
     for (auto [copied, version] : { std::pair<bool*, const char*> { &v100Copied, "Ver.1.0.0" },
                                     std::pair<bool*, const char*> { &v110Copied, "Ver.1.1.0" } })
         if (! *copied && factory.getChildFile (version).isDirectory())
-            *copied = copyMissingFiles (factory.getChildFile (version), target);
+            *copied = copyMissingFiles (pathOf (factory.getChildFile (version)), pathOf (target));
 
     // Without any version folder, the whole set fills a preset folder that does
     // not exist yet; nothing remembers it, the existing folder stops it next time.
     if (! v100Copied && ! v110Copied && ! target.isDirectory() && factory.getChildFile ("All").isDirectory())
-        copyMissingFiles (factory.getChildFile ("All"), target);
+        copyMissingFiles (pathOf (factory.getChildFile ("All")), pathOf (target));
 }
 
 void VostrelZR2814AudioProcessorEditor::writeSettings() const

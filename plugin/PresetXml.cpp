@@ -10,6 +10,7 @@
 
 #include "PresetXml.h"
 #include "PluginProcessor.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +47,7 @@ namespace
 
         bool accepts()
         {
-            if (! isValidUtf8())
+            if (! vostrel::utf8::isValid (reinterpret_cast<const char*> (p), (size_t) (end - p)))
                 return false;
 
             skipWhitespace();
@@ -298,45 +299,6 @@ namespace
                 return false;
 
             ++p;
-            return true;
-        }
-
-        /** Well-formed UTF-8 without NUL: shortest forms only, no surrogates,
-            nothing above U+10FFFF. */
-        bool isValidUtf8() const noexcept
-        {
-            for (auto* q = p; q < end;)
-            {
-                const auto c = *q++;
-
-                if (c == 0)
-                    return false;
-
-                if (c < 0x80)
-                    continue;
-
-                int extra;
-                unsigned char low = 0x80, high = 0xbf;
-
-                if (c >= 0xc2 && c <= 0xdf)       extra = 1;
-                else if (c == 0xe0)               { extra = 2; low = 0xa0; }
-                else if (c == 0xed)               { extra = 2; high = 0x9f; }
-                else if (c >= 0xe1 && c <= 0xef)  extra = 2;
-                else if (c == 0xf0)               { extra = 3; low = 0x90; }
-                else if (c == 0xf4)               { extra = 3; high = 0x8f; }
-                else if (c >= 0xf1 && c <= 0xf3)  extra = 3;
-                else                              return false;
-
-                if (end - q < extra || *q < low || *q > high)
-                    return false;
-
-                for (int i = 1; i < extra; ++i)
-                    if ((q[i] & 0xc0) != 0x80)
-                        return false;
-
-                q += extra;
-            }
-
             return true;
         }
 

@@ -7,6 +7,7 @@
 // The plug-in's editor object opened by the test host in a real X11 window.
 
 #include "AAXHostSupport.h"
+#include "TestSupport.h"
 
 #include <X11/Xlib.h>
 
@@ -73,6 +74,10 @@ namespace
 
 TEST (AAXHostGui, EditorOpensInAHostWindowAndCloses)
 {
+    // Over preset folders holding names that are not UTF-8.
+    for (const char* folder : { "~/Music/Tervix/Presets/VostrelZR2814", "~/Music/Audio Music Apps/Tervix/Presets/VostrelZR2814" })
+        ASSERT_TRUE (vostrel::test::putNamesThatAreNotUtf8 (vostrel::test::pathOf (juce::File (folder))));
+
     HostWindow window;
     ASSERT_NE (window.display, nullptr);
     LoadedPlugIn plugIn;

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 namespace juce
 {
@@ -30,6 +31,35 @@ namespace vostrel::test
         while (juce::Time::getMillisecondCounter() < end);
     }
 
+    const std::vector<std::string>& namesThatAreNotUtf8()
+    {
+        static const std::vector<std::string> names { "\xe0 la carte - Warm Guitar Tone.tzrp",
+                                                      "\xc0 rebours - Heavy Bass Line.tzrp",
+                                                      "Gar\xf0" "ar - Crunchy Lead Guitar.tzrp",
+                                                      "\x80 5 Budget - Clean Guitar Tone.tzrp",
+                                                      "notes\xc0\x80 about presets.txt" };
+        return names;
+    }
+
+    bool putNamesThatAreNotUtf8 (const std::filesystem::path& folder)
+    {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        fs::create_directories (folder, error);
+        bool made = true;
+
+        for (const auto& name : namesThatAreNotUtf8())
+        {
+            const auto subFolder = folder / fs::path (name).stem();
+            fs::create_directories (subFolder, error);
+            std::ofstream (folder / name) << "not a preset";
+            std::ofstream (subFolder / "Inner.tzrp") << "not a preset";
+            made = made && fs::is_regular_file (folder / name) && fs::is_regular_file (subFolder / "Inner.tzrp");
+        }
+
+        return made;
+    }
+
     TemporaryFolder::TemporaryFolder()
         : folder (juce::File::createTempFile ("vostrel-test"))
     {
@@ -38,7 +68,9 @@ namespace vostrel::test
 
     TemporaryFolder::~TemporaryFolder()
     {
-        folder.deleteRecursively();
+        // The framework's own listing would leave such names, and so the folder, behind.
+        std::error_code error;
+        std::filesystem::remove_all (pathOf (folder), error);
     }
 
     namespace

@@ -9,8 +9,10 @@
 #include <juce_events/juce_events.h>
 
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vostrel::test
 {
@@ -24,7 +26,21 @@ namespace vostrel::test
         return juce::String (juce::CharPointer_UTF8 (bytes), juce::CharPointer_UTF8 (bytes + std::strlen (bytes)));
     }
 
-    /** A fresh folder under the system's temporary folder, deleted with the object. */
+    /** File names that are not UTF-8, as archives and copies made elsewhere leave
+        them, each about 30 bytes: a Latin-1 "à", "À" and "ð", a Windows-1252 "€",
+        and a NUL in an overlong form. JUCE overran the heap on each of them. */
+    const std::vector<std::string>& namesThatAreNotUtf8();
+
+    /** Puts each of namesThatAreNotUtf8 into the folder (made if missing) byte for
+        byte, as a file and, without its extension, as a folder holding
+        "Inner.tzrp"; true when every one of them is on disk. */
+    bool putNamesThatAreNotUtf8 (const std::filesystem::path& folder);
+
+    /** The path of a folder or file as bytes on disk. */
+    inline std::filesystem::path pathOf (const juce::File& file) { return file.getFullPathName().toStdString(); }
+
+    /** A fresh folder under the system's temporary folder, deleted with the object
+        (with whatever it holds, names that are not UTF-8 too). */
     struct TemporaryFolder
     {
         TemporaryFolder();

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# The Standalone app starts as a user starts it, opens its window with the
-# product's editor on the display and keeps running. A screenshot of the window
-# must show the whole editor (325 x 454 below the app's own bars) drawn from its
-# pictures; it is kept at $VOSTREL_SCREENSHOT when that is set.
+# The Standalone app starts as a user starts it, with preset folders holding
+# names that are not UTF-8, opens its window with the product's editor on the
+# display and keeps running. A screenshot of the window must show the whole
+# editor (325 x 454 below the app's own bars) drawn from its pictures; it is
+# kept at $VOSTREL_SCREENSHOT when that is set.
 set -euo pipefail
 app=$1
 export HOME=$(mktemp -d)
 trap 'rm -rf "$HOME"' EXIT
+"$(dirname "$0")/put_names_not_utf8.sh" "$HOME"
 
 "$app" & pid=$!
 window=$(timeout 30 xdotool search --sync --name "^Vostrel ZR2814$" | head -n 1) || true
 shot="$HOME/window.png"
 if [ -n "$window" ]; then
     sleep 1
-    import -window "$window" "$shot" || true
+    # import waits for ever on the window of an app that died meanwhile.
+    timeout 20 import -window "$window" "$shot" || true
 fi
 alive=0
 kill -0 "$pid" 2>/dev/null && alive=1

@@ -1,0 +1,85 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+// JUCE 7.0.5 makes a String of a NUL-terminated name by sizing its buffer from
+// the characters it decodes and then copying the raw bytes: bytes that are not
+// UTF-8 (a Latin-1 "à", an overlong NUL) decode shorter than they are, or to an
+// early end, and the copy runs past the buffer into the heap. Its file functions
+// also step over bytes that follow a lead byte, so even a short name comes apart
+// at the wrong place. Every directory scan of the framework makes its names that
+// way, as do its working folder and the targets of links.
+//
+// So the framework gets these three calls from here, never straight from the C
+// library, and never sees a name that is not UTF-8: a directory listing passes
+// over such an entry, a link whose target is one counts as no link, and a
+// working folder named so counts as gone. The product names every file by its
+// full path, so it needs no working folder, and its own code reads names as
+// raw bytes through std::filesystem, which this leaves alone.
+//
+// The binaries linking the product's framework library are linked with
+// --wrap for these three (cmake/VostrelJuce.cmake): only the calls made by the
+// binary's own objects come here, never those of a host that loads it.
+
+#include "Utf8.h"
+
+#include <dirent.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+extern "C"
+{
+    dirent* __real_readdir (DIR*);
+    ssize_t __real_readlink (const char*, char*, size_t);
+    char* __real_getcwd (char*, size_t);
+
+    dirent* __wrap_readdir (DIR*);
+    ssize_t __wrap_readlink (const char*, char*, size_t);
+    char* __wrap_getcwd (char*, size_t);
+
+    dirent* __wrap_readdir (DIR* directory)
+    {
+        dirent* entry;
+
+        while ((entry = __real_readdir (directory)) != nullptr
+               && ! vostrel::utf8::isValid (entry->d_name, std::strlen (entry->d_name)))
+        {
+        }
+
+        return entry;
+    }
+
+    ssize_t __wrap_readlink (const char* path, char* buffer, size_t size)
+    {
+        const auto length = __real_readlink (path, buffer, size);
+
+        if (length > 0 && ! vostrel::utf8::isValid (buffer, (size_t) length))
+        {
+            errno = EINVAL;
+            return -1;
+        }
+
+        return length;
+    }
+
+    char* __wrap_getcwd (char* buffer, size_t size)
+    {
+        auto* path = __real_getcwd (buffer, size);
+
+        if (path != nullptr && ! vostrel::utf8::isValid (path, std::strlen (path)))
+        {
+            if (buffer == nullptr)
+                std::free (path);
+
+            errno = ENOENT;
+            return nullptr;
+        }
+
+        return path;
+    }
+}
