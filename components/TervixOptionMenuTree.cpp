@@ -6,58 +6,10 @@
 
 #include "TervixOptionMenuTree.h"
 
+#include "Utf8.h"
+
 #include <algorithm>
 #include <filesystem>
-
-namespace
-{
-    /** Whether the framework reads a name back as exactly these bytes: UTF-8 whose
-        every sequence is whole and in its shortest form. Surrogates and code points
-        past U+10FFFF pass, since the framework keeps them as they are. */
-    bool readsBackExactly (const std::string& name)
-    {
-        for (size_t i = 0; i < name.size();)
-        {
-            const auto lead = (unsigned char) name[i];
-            size_t length = 1;
-            unsigned char lowestSecond = 0x80; // after E0 and F0, lower ones make overlong forms
-
-            if (lead >= 0xc2 && lead <= 0xdf)
-            {
-                length = 2;
-            }
-            else if (lead >= 0xe0 && lead <= 0xef)
-            {
-                length = 3;
-                lowestSecond = lead == 0xe0 ? 0xa0 : 0x80;
-            }
-            else if (lead >= 0xf0 && lead <= 0xf7)
-            {
-                length = 4;
-                lowestSecond = lead == 0xf0 ? 0x90 : 0x80;
-            }
-            else if (lead >= 0x80)
-            {
-                return false;
-            }
-
-            if (name.size() - i < length)
-                return false;
-
-            for (size_t k = 1; k < length; ++k)
-            {
-                const auto next = (unsigned char) name[i + k];
-
-                if ((next & 0xc0) != 0x80 || (k == 1 && next < lowestSecond))
-                    return false;
-            }
-
-            i += length;
-        }
-
-        return true;
-    }
-}
 
 TervixOpenMenus::~TervixOpenMenus()
 {
@@ -284,7 +236,9 @@ TervixOptionMenuTree::Listing TervixOptionMenuTree::listFolder (const juce::File
     for (fs::directory_iterator it (folder.getFullPathName().toStdString(), error), end; ! error && it != end;
          it.increment (error))
     {
-        if (! readsBackExactly (it->path().filename().native()))
+        const std::string name = it->path().filename().native();
+
+        if (! vostrel::utf8::isValid (name.data(), name.size()))
             continue;
 
         // Links are followed. A link that leads nowhere, a pipe or a device is no

@@ -218,8 +218,8 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         { "Presets\\Lead.tzrp", false },
         { "A\\B/x.tzrp", false },
         { "A/B/x.tzrp", true },
-        { "\xed\xa0\x80.tzrp", true },                              // a surrogate
-        { "\xf7\xb0\xb1\xb2.tzrp", true },                          // past U+10FFFF
+        { "\xed\xa0\x80.tzrp", false },                             // a surrogate: not UTF-8 either
+        { "\xf7\xb0\xb1\xb2.tzrp", false },                         // past U+10FFFF
         { "Gr\xc3\xbc\xc3\x9f" "e/\xf0\x9f\x98\x80.tzrp", true },   // UTF-8
     };
 
