@@ -96,16 +96,22 @@ namespace
     }
 
     /** Copies a file to a name that nothing holds yet, not even a link; a copy
-        that fails part way is removed, so that a later run copies it whole. */
+        that fails part way is removed, so that a later run copies it whole. The
+        copy is the user's own to save over, even where the factory installed
+        its preset read-only. */
     bool copyNewFile (const std::filesystem::path& source, const std::filesystem::path& destination)
     {
+        namespace fs = std::filesystem;
         std::error_code error;
 
-        if (std::filesystem::copy_file (source, destination, error))
+        if (fs::copy_file (source, destination, error))
+        {
+            fs::permissions (destination, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
             return true;
+        }
 
         if (error != std::errc::file_exists)
-            std::filesystem::remove (destination, error);
+            fs::remove (destination, error);
 
         return false;
     }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <filesystem>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -256,9 +257,14 @@ TEST_F (FirstRun, CopiesTheVersionFoldersOnceAndRemembersIt)
     put (factory ("Ver.1.0.0/a.tzrp"));
     put (factory ("Ver.1.1.0/Bass/b.tzrp"));
     put (factory ("All/c.tzrp"));
+    // Installed read-only, the user's copy must still take a "Save Preset".
+    namespace fs = std::filesystem;
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions (factory ("Ver.1.0.0/a.tzrp").getFullPathName().toStdString(), readOnly);
 
     EXPECT_EQ (settingsFor (true, true, true), openAndClose());
     EXPECT_TRUE (user ("a.tzrp").existsAsFile());
+    EXPECT_EQ (readOnly | fs::perms::owner_write, fs::status (user ("a.tzrp").getFullPathName().toStdString()).permissions());
     EXPECT_TRUE (user ("Bass/b.tzrp").existsAsFile());
     EXPECT_FALSE (user ("c.tzrp").exists());
 
