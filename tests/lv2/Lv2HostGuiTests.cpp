@@ -27,7 +27,7 @@ TEST (JalvGtk, ShowsThePluginsOwnEditorAndClosesCleanly)
     TemporaryFolder temp;
     setLv2Path (temp.folder);
     JackServer jack (temp.folder);
-    ASSERT_TRUE (jack.isReady()) << programLogs (temp.folder);
+    ASSERT_TRUE (jack.isReady()) << jack.getProblem() << programLogs (temp.folder);
 
     BackgroundProcess jalv ({ "jalv.gtk3", "-n", "vostrel-gui", "-x", VOSTREL_LV2_URI }, temp.folder.getChildFile ("jalv.log"));
     const auto window = runTool ({ "xdotool", "search", "--sync", "--name", "^Vostrel ZR2814$" }, 30000).output.trim();

@@ -10,6 +10,8 @@
 
 #include <sys/types.h>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,13 +50,18 @@ namespace vostrel::test
 
     ToolRun runTool (const juce::StringArray& command, int timeoutMilliseconds = 60000);
 
+    /** Asks the condition every 100 ms until it holds (true), or until `going` no
+        longer does or the time is up (false). */
+    bool waitUntil (const std::function<bool()>& condition, const std::function<bool()>& going, int timeoutMilliseconds);
+
     /** What each program a test ran logged into the folder (the end of every ".log"
         file there, under its name): the message of a failed step with a host. */
     juce::String programLogs (const juce::File& folder);
 
     /** A program a test runs in the background, stopped when the object goes, also
         when the test fails. Its standard input stays open until it is stopped; its
-        output goes to a log file. */
+        output goes to a log file. One started while this process holds the JACK
+        tests' lock is recorded beside it (JackTestsLock). */
     class BackgroundProcess
     {
     public:
@@ -70,6 +77,8 @@ namespace vostrel::test
             five seconds; returns its exit code, or 128 + the signal that ended it. */
         int stop();
 
+        pid_t getPid() const { return pid; }
+
         juce::String getLog() const { return log.loadFileAsString(); }
 
     private:
@@ -79,8 +88,74 @@ namespace vostrel::test
         std::optional<int> exitCode;
     };
 
+    /** A process of the machine, named by its id and the time it started: together
+        they still name it once the id could have gone to another process. */
+    struct MachineProcess
+    {
+        pid_t pid = -1;
+        unsigned long long startTime = 0;
+
+        /** The process with that id now, if there is one: also one that has ended
+            but that its parent has not yet collected, which JACK still takes for a
+            running server. */
+        static std::optional<MachineProcess> find (pid_t pid);
+
+        /** The processes now there whose parent is the given one. */
+        static std::vector<MachineProcess> childrenOf (pid_t parent);
+
+        /** True until this very process has ended and been collected. */
+        bool isRunning() const;
+
+        /** Its command line, as ps shows it. */
+        juce::String commandLine() const;
+    };
+
+    /** One JACK test of this user at a time on the machine: JACK servers starting
+        side by side turn clients away and can hang. A lock file in /tmp per user
+        (JACK servers are per user; another user's lock file could not even be
+        opened), held while an object lives; objects nest within a process, the
+        first takes the lock and the last lets it go. A test that has to wait for
+        it says so, and gives up after 300 s.
+
+        Beside the lock, in its file, it records every program this process starts
+        while holding it. A run killed before it could stop them (kill -9, a CI job
+        cancelled) leaves its server and clients running, and the server would
+        answer in place of the next one's; so the next run to take the lock ends
+        exactly the recorded programs that still run (by id and start time) and
+        says so. */
+    class JackTestsLock
+    {
+    public:
+        JackTestsLock();
+        ~JackTestsLock();
+
+        JackTestsLock (const JackTestsLock&) = delete;
+        JackTestsLock& operator= (const JackTestsLock&) = delete;
+
+        bool isHeld() const { return held; }
+
+        /** Why it is not held. */
+        const juce::String& getProblem() const { return problem; }
+
+        /** The name of this user's test servers: the same every time, because
+            JACK keeps eight servers in a table shared by every user of the
+            machine and frees an entry only when a server of the same name starts
+            again, so a server that had to be killed would otherwise keep its
+            entry, and eight such would leave no JACK server able to start. */
+        static juce::String serverName();
+
+        /** The lock file of this user's JACK tests. */
+        static juce::File file();
+
+    private:
+        bool held = false;
+        juce::String problem;
+    };
+
     /** A JACK server of its own on the dummy back-end (48 kHz, `period` frames),
-        which the programs this process starts connect to, and no other.
+        which the programs this process starts connect to, and no other. It never
+        touches a server it did not start: one that holds the name already, found
+        by the server's socket, is named in getProblem().
 
         It runs every cycle to the end of its last client (synchronous mode) and
         waits up to 20 s for a late client, so a busy machine only slows it down.
@@ -95,15 +170,7 @@ namespace vostrel::test
         "abnormally", as it says, if at all. The steps below say so (hasStalled);
         only a new server helps then. A long period makes that rare: with 512
         frames, 4 of 60 sessions stalled on a machine busy with the other tests,
-        with 4096 none of 70.
-
-        JACK servers starting side by side turn clients away and can hang, so one
-        test on the machine at a time holds a server (a lock file in /tmp, released
-        when the object goes); a test that has to wait for it says so. The server's
-        name is the same every time: JACK keeps eight servers in a table shared by
-        every user of the machine and frees an entry only when a server of the same
-        name starts again, so a server that had to be killed would otherwise keep
-        its entry, and eight such would leave no JACK server able to start. */
+        with 4096 none of 70. */
     class JackServer
     {
     public:
@@ -115,6 +182,9 @@ namespace vostrel::test
 
         /** True once the server answers. */
         bool isReady() const { return ready; }
+
+        /** Why it is not ready. */
+        const juce::String& getProblem() const { return problem; }
 
         /** Connects a port of one program to a port of another as soon as both
             programs have their ports and take part in the server's cycles (JACK
@@ -141,9 +211,10 @@ namespace vostrel::test
 
     private:
         juce::File folder;
-        int lock = -1;
+        JackTestsLock lock;
         std::unique_ptr<BackgroundProcess> server;
         bool ready = false, stalled = false;
+        juce::String problem;
     };
 
     /** The triples of a Turtle file, read by Debian's RDF tools. */

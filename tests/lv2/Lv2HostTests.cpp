@@ -241,7 +241,7 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
         const auto folder = temp.folder.getChildFile ("session-" + juce::String (session));
         ASSERT_TRUE (folder.createDirectory());
         JackServer jack (folder);
-        ASSERT_TRUE (jack.isReady()) << programLogs (folder);
+        ASSERT_TRUE (jack.isReady()) << jack.getProblem() << programLogs (folder);
 
         BackgroundProcess source ({ "jack_simple_client" }, folder.getChildFile ("jack_simple_client.log"));
         // Console jalv hands parameter changes on only with -s (its UI switch), as here
