@@ -21,6 +21,7 @@
 #include <spawn.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -142,6 +143,13 @@ namespace vostrel::test
         {
             const auto stat = procFile (pid, "stat");
             return juce::StringArray::fromTokens (stat.fromLastOccurrenceOf (")", false, false).trim(), false);
+        }
+
+        /** Its CPU time so far (every thread, user and system), in clock ticks. */
+        unsigned long long cpuTicks (pid_t pid)
+        {
+            const auto fields = statusFields (pid);
+            return fields.size() > 12 ? (unsigned long long) (fields[11].getLargeIntValue() + fields[12].getLargeIntValue()) : 0;
         }
 
         /** Identifies this boot, so that a record from before a restart names nothing. */
@@ -480,6 +488,33 @@ namespace vostrel::test
             return holder;
         }
 
+        /** True when a thread of the process sits in the system call that waits for
+            JACK's wake-up: a futex in one of the server's semaphore files mapped. */
+        bool waitsForItsWakeUp (pid_t pid)
+        {
+            std::vector<std::pair<juce::uint64, juce::uint64>> semaphores;
+
+            for (const auto& line : juce::StringArray::fromLines (procFile (pid, "maps")))
+                if (line.contains ("/dev/shm/jack_sem."))
+                    semaphores.emplace_back ((juce::uint64) line.upToFirstOccurrenceOf ("-", false, false).getHexValue64(),
+                                             (juce::uint64) line.fromFirstOccurrenceOf ("-", false, false).getHexValue64());
+
+            bool waits = false;
+
+            forEachEntry ("/proc/" + std::to_string (pid) + "/task", [&] (const auto& task)
+            {
+                // The call's number and arguments while the thread is in one, else "running".
+                const auto call = juce::StringArray::fromTokens (juce::String (readText (task / "syscall")).trim(), false);
+                const auto address = (juce::uint64) call[1].getHexValue64();
+
+                if (call[0] == juce::String (SYS_futex))
+                    for (const auto& [from, to] : semaphores)
+                        waits = waits || (address >= from && address < to);
+            });
+
+            return waits;
+        }
+
         juce::String howItEnded (int exitCode)
         {
             if (exitCode > 128 && exitCode - 128 < NSIG)
@@ -535,39 +570,108 @@ namespace vostrel::test
 
     JackServer::~JackServer()
     {
+        // The clients leave the server while it still runs.
+        for (auto client = clients.rbegin(); client != clients.rend(); ++client)
+            client->process->stop();
+
         if (server != nullptr)
             server->stop();
     }
 
-    bool JackServer::hasStalled() const
+    BackgroundProcess& JackServer::startClient (const juce::StringArray& command, const juce::String& name, bool runsThePlugin)
+    {
+        clients.push_back ({ std::make_unique<BackgroundProcess> (command, folder.getChildFile (name + ".log")), name, runsThePlugin });
+        return *clients.back().process;
+    }
+
+    bool JackServer::serverWaitedInVain() const
     {
         // What the server writes when a cycle did not come: a client that waited
         // for one, a new client turned away, or the wait for the last client.
         const auto log = folder.getChildFile ("jackd.log").loadFileAsString();
 
-        return stalled || log.contains ("wait error") || log.contains ("Driver is not running")
-               || log.contains ("SuspendRefNum error");
+        return log.contains ("wait error") || log.contains ("Driver is not running") || log.contains ("SuspendRefNum error");
     }
 
-    juce::String JackServer::connect (const juce::String& from, BackgroundProcess& source, const juce::String& to,
-                                      BackgroundProcess& destination, int timeoutMilliseconds)
+    juce::String JackServer::ended (const BackgroundProcess* except)
+    {
+        for (auto& client : clients)
+            if (client.process.get() != except && ! client.process->isRunning())
+                return client.name + " ended with " + howItEnded (client.process->stop())
+                       + (client.runsThePlugin ? ": the plug-in failed in it" : ": it failed");
+
+        if (server != nullptr && ! server->isRunning())
+            return "the JACK server ended with " + howItEnded (server->stop());
+
+        return {};
+    }
+
+    juce::String JackServer::diagnose()
+    {
+        const auto cleared = [&]() -> juce::String
+        {
+            if (const auto gone = ended(); gone.isNotEmpty())
+                return gone;
+
+            // Over a second or so while the server has no cycle for the clients, each
+            // must show that it waits for its wake-up, and none may burn CPU.
+            constexpr int samples = 10, sampleMilliseconds = 150;
+            std::vector<unsigned long long> cpuBefore;
+            std::vector<bool> waited (clients.size());
+
+            for (auto& client : clients)
+                cpuBefore.push_back (cpuTicks (client.process->getPid()));
+
+            for (int sample = 0; sample < samples; ++sample)
+            {
+                juce::Thread::sleep (sampleMilliseconds);
+
+                for (size_t i = 0; i < clients.size(); ++i)
+                    waited[i] = waited[i] || waitsForItsWakeUp (clients[i].process->getPid());
+            }
+
+            const double seconds = samples * sampleMilliseconds / 1000.0;
+
+            for (size_t i = 0; i < clients.size(); ++i)
+            {
+                const auto& client = clients[i];
+                const auto who = client.runsThePlugin ? "the plug-in in " + client.name : client.name;
+                const auto share = (double) (cpuTicks (client.process->getPid()) - cpuBefore[i]) / (double) sysconf (_SC_CLK_TCK) / seconds;
+
+                if (share > 0.25)
+                    return who + " used " + juce::String (juce::roundToInt (share * 100)) + " % of a core while the server had no cycle for it: it hangs";
+
+                if (! waited[i])
+                    return who + " never waited for its wake-up from the server (its threads were busy or held elsewhere): it hangs";
+            }
+
+            return {};
+        }();
+
+        stalled = cleared.isEmpty();
+        return stalled ? juce::String ("the JACK server has stalled: every program still runs, and each client waits for its wake-up")
+                       : cleared + ", not the JACK server";
+    }
+
+    juce::String JackServer::connect (const juce::String& from, const juce::String& to, int timeoutMilliseconds)
     {
         ToolRun last { -1, {} };
+        bool cyclesStopped = false;
 
         // jack_connect waits for a cycle to join and one to leave; one that does
-        // not end leaves nothing to try again on this server.
+        // not end means the cycles have stopped.
         const auto connected = [&]
         {
             last = runTool ({ "jack_connect", from, to }, cycleWaitMilliseconds);
-            stalled = stalled || (last.exitCode == -1 && server->isRunning() && source.isRunning() && destination.isRunning());
-            return last.exitCode == 0 || hasStalled();
+            cyclesStopped = last.exitCode == -1 || serverWaitedInVain();
+            return last.exitCode == 0 || cyclesStopped;
         };
 
-        if (waitUntil (connected, [&] { return server->isRunning() && source.isRunning() && destination.isRunning(); }, timeoutMilliseconds) && ! hasStalled())
+        if (waitUntil (connected, [&] { return ended().isEmpty(); }, timeoutMilliseconds) && ! cyclesStopped)
             return {};
 
-        return "no connection from " + from + " to " + to + (hasStalled() ? " (the server has stalled)" : "")
-               + "; jack_connect last said:\n" + last.output;
+        const auto why = cyclesStopped || ended().isNotEmpty() ? diagnose() : juce::String ("the time is up");
+        return "no connection from " + from + " to " + to + ": " + why + "; jack_connect last said:\n" + last.output;
     }
 
     juce::String JackServer::record (const juce::StringArray& ports, int seconds, const juce::File& wav)
@@ -576,15 +680,16 @@ namespace vostrel::test
         juce::StringArray command { "jack_rec", "-f", wav.getFullPathName(), "-d", juce::String (seconds), "-b", "32",
                                     "-B", juce::String ((int) rate * (seconds + 1)) };
         command.addArray (ports);
-        BackgroundProcess recorder (command, folder.getChildFile ("jack_rec.log"));
+        auto& recorder = startClient (command, "jack_rec");
 
         // jack_rec writes the samples as they come and the file's header when done.
         const auto recorded = [&] { return (double) wav.getSize() / (4.0 * ports.size() * rate); };
         const auto start = juce::Time::getMillisecondCounter();
         auto lastGrowth = start, lastReport = start;
         auto size = wav.getSize();
+        juce::String failure;
 
-        while (recorder.isRunning())
+        while (failure.isEmpty() && recorder.isRunning())
         {
             juce::Thread::sleep (100);
             const auto now = juce::Time::getMillisecondCounter();
@@ -594,13 +699,12 @@ namespace vostrel::test
                 size = wav.getSize();
                 lastGrowth = now;
             }
-            else if (now - lastGrowth > (juce::uint32) (clientWaitMilliseconds + cycleWaitMilliseconds) || hasStalled())
+            else if (ended (&recorder).isNotEmpty() || serverWaitedInVain()
+                     || now - lastGrowth > (juce::uint32) (clientWaitMilliseconds + cycleWaitMilliseconds))
             {
-                stalled = server->isRunning();
-                recorder.stop();
-                return "jack_rec recorded about " + juce::String (recorded(), 2) + " of " + juce::String (seconds)
-                       + " s and then nothing for " + juce::String ((now - lastGrowth) / 1000) + " s; the connections:\n"
-                       + runTool ({ "jack_lsp", "-c" }, 10000).output;
+                const auto silent = (now - lastGrowth) / 1000;
+                failure = "jack_rec recorded about " + juce::String (recorded(), 2) + " of " + juce::String (seconds) + " s"
+                          + (silent > 0 ? ", nothing in the last " + juce::String (silent) + " s: " : juce::String (": ")) + diagnose();
             }
 
             if (now - lastReport >= 10000)
@@ -611,13 +715,18 @@ namespace vostrel::test
             }
         }
 
-        // A server that stalled on the way may have run a cycle without a client.
         const int exitCode = recorder.stop();
+        clients.pop_back();
 
-        if (exitCode != 0)
-            return "jack_rec ended with " + juce::String (exitCode);
+        // A program that ended at the very end, or a server that stalled on the way
+        // and may have run a cycle without a client, spoils the recording too.
+        if (failure.isEmpty() && (ended().isNotEmpty() || serverWaitedInVain()))
+            failure = "the cycles stopped during the recording: " + diagnose();
 
-        return hasStalled() ? juce::String ("the server stalled during the recording") : juce::String();
+        if (failure.isEmpty() && exitCode != 0)
+            failure = "jack_rec ended with " + howItEnded (exitCode);
+
+        return failure;
     }
 
     Description::Description (const juce::File& ttl)

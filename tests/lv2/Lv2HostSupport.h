@@ -167,10 +167,18 @@ namespace vostrel::test
         made from a client that is still finishing the cycle before (a thread the
         machine holds up for a period or more): the server then runs no cycle,
         turns new clients away while it waits 20 s for that client, and goes on
-        "abnormally", as it says, if at all. The steps below say so (hasStalled);
-        only a new server helps then. A long period makes that rare: with 512
-        frames, 4 of 60 sessions stalled on a machine busy with the other tests,
-        with 4096 none of 70. */
+        "abnormally", as it says, if at all. Only a new server helps then. It is
+        rare: with 512 frames, 4 of 60 sessions stalled on a machine busy with the
+        other tests, with 4096 none of 70. Measured again on two cores: with the
+        rest of the suite running, none of 60 with 512 frames and none of 100 with
+        256; with the Release and ASan LV2 tests side by side, none of 120 with
+        4096.
+
+        A client that hangs or ends stops the cycles just the same, and the server
+        logs the same words. So when the cycles stop, the steps look at the
+        programs (diagnose) and call it a stall of the server (hasStalled) only
+        when every one still runs and each client sits waiting for its wake-up,
+        using next to no CPU, as one does when JACK lost it. */
     class JackServer
     {
     public:
@@ -186,33 +194,57 @@ namespace vostrel::test
         /** Why it is not ready. */
         const juce::String& getProblem() const { return problem; }
 
-        /** Connects a port of one program to a port of another as soon as both
-            programs have their ports and take part in the server's cycles (JACK
-            connects the ports of active clients only); an empty string, or what
-            went wrong once either program has ended, the server has stalled or the
-            time is up. */
-        juce::String connect (const juce::String& from, BackgroundProcess& source, const juce::String& to,
-                              BackgroundProcess& destination, int timeoutMilliseconds = 30000);
+        /** Starts a program of the session, a JACK client of this server, logging
+            into "<name>.log"; stopped before the server. The steps watch it, and
+            blame the plug-in for what goes wrong in the one that runs it. */
+        BackgroundProcess& startClient (const juce::StringArray& command, const juce::String& name,
+                                        bool runsThePlugin = false);
+
+        /** Connects a port of one client to a port of another as soon as both have
+            their ports and take part in the server's cycles (JACK connects the ports
+            of active clients only); an empty string, or what went wrong once a
+            client has failed, the server has stalled or the time is up. */
+        juce::String connect (const juce::String& from, const juce::String& to, int timeoutMilliseconds = 30000);
 
         /** Records the ports into a WAV file (one channel each) for the given time;
-            an empty string, or what went wrong. Fails, as stalled, once the recording
-            has not grown for 30 s (longer than the server waits for a late client);
-            says how far it has come every ten seconds. */
+            an empty string, or what went wrong. Once the recording has not grown
+            for 30 s (longer than the server waits for a late client), or the server
+            says it waited in vain, it diagnoses; says how far it has come every ten
+            seconds. */
         juce::String record (const juce::StringArray& ports, int seconds, const juce::File& wav);
 
-        /** True once the server no longer runs its cycles: its log says so, or a
-            step found a JACK program that has to wait for a cycle still running
-            after 10 s, or a recording that stopped growing, while every program
-            of the step still ran. */
-        bool hasStalled() const;
+        /** True once the server ran no cycles while the evidence clears every
+            client (see the class comment): only then can a new server help. */
+        bool hasStalled() const { return stalled; }
 
         static constexpr double rate = 48000.0;
         static constexpr int period = 4096;
 
     private:
+        struct Client
+        {
+            std::unique_ptr<BackgroundProcess> process;
+            juce::String name;
+            bool runsThePlugin;
+        };
+
+        /** Once the cycles stopped: what failed (a program that ended, a client
+            that burned CPU or never waited for its wake-up while the server had
+            no cycle for it), or an empty string when the evidence clears every
+            program, and the server has stalled. */
+        juce::String diagnose();
+
+        /** The first program of the session found ended (but the one excepted), and
+            how; or an empty string. */
+        juce::String ended (const BackgroundProcess* except = nullptr);
+
+        /** True once the server's log says it waited for a client in vain. */
+        bool serverWaitedInVain() const;
+
         juce::File folder;
         JackTestsLock lock;
         std::unique_ptr<BackgroundProcess> server;
+        std::vector<Client> clients;
         bool ready = false, stalled = false;
         juce::String problem;
     };
