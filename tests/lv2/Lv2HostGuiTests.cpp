@@ -27,9 +27,9 @@ TEST (JalvGtk, ShowsThePluginsOwnEditorAndClosesCleanly)
     TemporaryFolder temp;
     setLv2Path (temp.folder);
     JackServer jack (temp.folder);
-    ASSERT_TRUE (jack.isReady()) << programLogs (temp.folder);
+    ASSERT_TRUE (jack.isReady()) << jack.getProblem() << programLogs (temp.folder);
 
-    BackgroundProcess jalv ({ "jalv.gtk3", "-n", "vostrel-gui", "-x", VOSTREL_LV2_URI }, temp.folder.getChildFile ("jalv.log"));
+    auto& jalv = jack.startClient ({ "jalv.gtk3", "-n", "vostrel-gui", "-x", VOSTREL_LV2_URI }, "jalv", true);
     const auto window = runTool ({ "xdotool", "search", "--sync", "--name", "^Vostrel ZR2814$" }, 30000).output.trim();
     ASSERT_TRUE (window.isNotEmpty()) << programLogs (temp.folder);
     EXPECT_TRUE (jalv.getLog().contains (juce::String ("UI:           ") + VOSTREL_LV2_URI + ":UI")) << jalv.getLog();

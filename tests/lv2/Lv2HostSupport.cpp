@@ -7,14 +7,21 @@
 #include "Lv2HostSupport.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <functional>
 #include <iostream>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,6 +96,69 @@ namespace vostrel::test
         return text.isEmpty() ? juce::String ("\n(no program wrote a log)") : text;
     }
 
+    namespace
+    {
+        /** This process's hold on the JACK tests' lock: the file while it is held,
+            and how many JackTestsLock objects hold it. The tests run on one thread. */
+        struct LockHold
+        {
+            int file = -1;
+            int holders = 0;
+        };
+
+        LockHold lockHold;
+
+        juce::String userId()
+        {
+            return juce::String ((int) geteuid());
+        }
+
+        /** A file's whole text; also of the kernel's files, which have no size. */
+        std::string readText (const std::string& path)
+        {
+            std::ifstream file (path, std::ios::binary);
+            std::ostringstream text;
+            text << file.rdbuf();
+            return text.str();
+        }
+
+        juce::String procFile (pid_t pid, const char* name)
+        {
+            return juce::String (readText ("/proc/" + std::to_string (pid) + "/" + name));
+        }
+
+        /** Calls the function with each entry of a folder, of the kernel's too,
+            whose entries may go while it reads them. */
+        void forEachEntry (const std::filesystem::path& folder, const std::function<void (const std::filesystem::path&)>& function)
+        {
+            std::error_code error;
+
+            for (std::filesystem::directory_iterator entry (folder, error), end; ! error && entry != end; entry.increment (error))
+                function (entry->path());
+        }
+
+        /** The fields of /proc/<pid>/stat after the command's name (which may hold
+            spaces and parentheses): the state is the first, the start time the 20th. */
+        juce::StringArray statusFields (pid_t pid)
+        {
+            const auto stat = procFile (pid, "stat");
+            return juce::StringArray::fromTokens (stat.fromLastOccurrenceOf (")", false, false).trim(), false);
+        }
+
+        /** Its CPU time so far (every thread, user and system), in clock ticks. */
+        unsigned long long cpuTicks (pid_t pid)
+        {
+            const auto fields = statusFields (pid);
+            return fields.size() > 12 ? (unsigned long long) (fields[11].getLargeIntValue() + fields[12].getLargeIntValue()) : 0;
+        }
+
+        /** Identifies this boot, so that a record from before a restart names nothing. */
+        juce::String bootId()
+        {
+            return juce::String (readText ("/proc/sys/kernel/random/boot_id")).trim();
+        }
+    }
+
     BackgroundProcess::BackgroundProcess (const juce::StringArray& command, const juce::File& logFile)
         : log (logFile)
     {
@@ -122,6 +192,14 @@ namespace vostrel::test
         posix_spawn_file_actions_destroy (&actions);
         close (inputPipe[0]);
         input = inputPipe[1];
+
+        // Its start time is fixed from the spawn on, even before it runs the command.
+        if (const auto started = MachineProcess::find (pid); started && lockHold.file >= 0)
+        {
+            const auto line = juce::String (pid) + " " + juce::String ((juce::int64) started->startTime) + "\n";
+            lseek (lockHold.file, 0, SEEK_END);
+            [[maybe_unused]] const auto written = write (lockHold.file, line.toRawUTF8(), line.getNumBytesAsUTF8());
+        }
     }
 
     BackgroundProcess::~BackgroundProcess()
@@ -168,46 +246,142 @@ namespace vostrel::test
         return exitCode.value_or (-1);
     }
 
-    namespace
+    std::optional<MachineProcess> MachineProcess::find (pid_t pid)
     {
-        /** Asks the condition every 100 ms until it holds (true), or one of the
-            programs ends or the time is up (false). */
-        bool waitUntil (const std::function<bool()>& condition, std::initializer_list<BackgroundProcess*> programs,
-                        int timeoutMilliseconds)
-        {
-            const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
+        if (pid <= 0)
+            return std::nullopt;
 
-            while (std::all_of (programs.begin(), programs.end(), [] (auto* p) { return p->isRunning(); }))
-            {
-                if (condition())
-                    return true;
+        const auto fields = statusFields (pid);
 
-                if (juce::Time::getMillisecondCounter() >= end)
-                    return false;
+        if (fields.size() < 20)
+            return std::nullopt;
 
-                juce::Thread::sleep (100);
-            }
-
-            return false;
-        }
-
-        /** The time the server waits for a client's cycle (ten times its client timeout). */
-        constexpr int clientWaitMilliseconds = 20000;
-
-        /** Longer than any JACK program takes that waits for a cycle or two, on a
-            server that runs them. */
-        constexpr int cycleWaitMilliseconds = 10000;
-
-        constexpr auto serverName = "vostrel-tests";
+        return MachineProcess { pid, (unsigned long long) fields[19].getLargeIntValue() };
     }
 
-    JackServer::JackServer (const juce::File& testFolder)
-        : folder (testFolder),
-          lock (open ("/tmp/vostrel-jack-tests.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666))
+    std::vector<MachineProcess> MachineProcess::childrenOf (pid_t parent)
     {
+        std::vector<MachineProcess> children;
+
+        forEachEntry ("/proc", [&] (const auto& entry)
+        {
+            const auto pid = (pid_t) std::atoi (entry.filename().c_str());
+
+            if (pid > 0 && statusFields (pid)[1].getIntValue() == parent)
+                if (const auto child = find (pid))
+                    children.push_back (*child);
+        });
+
+        return children;
+    }
+
+    bool MachineProcess::isRunning() const
+    {
+        const auto now = find (pid);
+        return now && now->startTime == startTime;
+    }
+
+    juce::String MachineProcess::commandLine() const
+    {
+        // The arguments, each ended by a NUL.
+        auto arguments = readText ("/proc/" + std::to_string (pid) + "/cmdline");
+        std::replace (arguments.begin(), arguments.end(), '\0', ' ');
+        return juce::String (arguments).trimEnd();
+    }
+
+    bool waitUntil (const std::function<bool()>& condition, const std::function<bool()>& going, int timeoutMilliseconds)
+    {
+        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
+
+        while (going())
+        {
+            if (condition())
+                return true;
+
+            if (juce::Time::getMillisecondCounter() >= end)
+                return false;
+
+            juce::Thread::sleep (100);
+        }
+
+        return false;
+    }
+
+    namespace
+    {
+        juce::String describe (const MachineProcess& process)
+        {
+            // One that has ended, but is not yet collected, has no command line left.
+            const auto command = process.commandLine();
+            return "process " + juce::String (process.pid) + " (" + (command.isEmpty() ? juce::String ("ended") : command) + ")";
+        }
+
+        /** Ends the processes a run killed before it could stop them had recorded in
+            the lock file; what still runs after SIGKILL, or an empty string. */
+        juce::String endWhatAKilledRunLeft (int lock)
+        {
+            juce::MemoryBlock bytes (4096);
+            juce::String text;
+
+            for (ssize_t length, offset = 0; (length = pread (lock, bytes.getData(), bytes.getSize(), offset)) > 0; offset += length)
+                text += juce::String::fromUTF8 ((const char*) bytes.getData(), (int) length);
+
+            // The first line names the holder, the second the boot; a program per line follows.
+            const auto lines = juce::StringArray::fromLines (text);
+            std::vector<MachineProcess> left;
+
+            for (int i = 2; i < lines.size() && lines[1] == bootId(); ++i)
+            {
+                const MachineProcess recorded { (pid_t) lines[i].getIntValue(),
+                                                (unsigned long long) lines[i].fromFirstOccurrenceOf (" ", false, false).getLargeIntValue() };
+
+                if (recorded.isRunning())
+                    left.push_back (recorded);
+            }
+
+            if (left.empty())
+                return {};
+
+            std::cout << "ending what a JACK test run killed before it could stop them left running:" << std::endl;
+
+            for (const auto& process : left)
+                std::cout << "  " << describe (process) << std::endl;
+
+            juce::StringArray survivors;
+
+            for (const int signal : { SIGTERM, SIGKILL })
+            {
+                for (const auto& process : left)
+                    if (process.isRunning())
+                        kill (process.pid, signal);
+
+                const auto anyRunning = [&] { return std::any_of (left.begin(), left.end(), [] (auto& p) { return p.isRunning(); }); };
+                waitUntil ([&] { return ! anyRunning(); }, [] { return true; }, 5000);
+            }
+
+            for (const auto& process : left)
+                if (process.isRunning())
+                    survivors.add (describe (process));
+
+            return survivors.joinIntoString (", ");
+        }
+    }
+
+    JackTestsLock::JackTestsLock()
+    {
+        if (lockHold.holders > 0)
+        {
+            ++lockHold.holders;
+            held = true;
+            return;
+        }
+
+        const auto path = file().getFullPathName();
+        const int lock = open (path.toRawUTF8(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+
         if (lock < 0)
         {
-            std::cout << "cannot open the JACK tests' lock file /tmp/vostrel-jack-tests.lock" << std::endl;
+            problem = "cannot open the JACK tests' lock file " + path + ": " + juce::String (std::strerror (errno));
             return;
         }
 
@@ -219,82 +393,285 @@ namespace vostrel::test
             char holder[32] = {};
             [[maybe_unused]] const auto length = pread (lock, holder, sizeof (holder) - 1, 0);
             std::cout << "waiting up to " << lockWaitSeconds << " s for the JACK server of another test (process "
-                      << holder << ") to stop" << std::endl;
+                      << juce::String (holder).upToFirstOccurrenceOf ("\n", false, false) << ") to stop" << std::endl;
 
             for (int waited = 0; ! locked && waited < lockWaitSeconds * 1000; waited += 100)
             {
                 juce::Thread::sleep (100);
                 locked = flock (lock, LOCK_EX | LOCK_NB) == 0;
             }
-
-            if (! locked)
-            {
-                std::cout << "the other test's JACK server still runs: no server here" << std::endl;
-                return;
-            }
         }
 
-        // Who holds the lock, for a test that has to wait for it.
-        const auto pid = std::to_string (getpid());
+        // Only a record this user wrote may name processes to end.
+        struct stat status {};
+        const bool ours = fstat (lock, &status) == 0 && status.st_uid == geteuid();
+
+        if (! locked)
+            problem = "the other test's JACK server still runs after " + juce::String (lockWaitSeconds) + " s";
+        else if (const auto survivors = ours ? endWhatAKilledRunLeft (lock) : juce::String(); survivors.isNotEmpty())
+            problem = "what a killed JACK test run left still runs: " + survivors;
+
+        if (problem.isNotEmpty())
+        {
+            close (lock);
+            return;
+        }
+
+        // Who holds the lock, for a test that has to wait for it, and this boot.
+        const auto header = juce::String (getpid()) + "\n" + bootId() + "\n";
         [[maybe_unused]] const auto cleared = ftruncate (lock, 0);
-        [[maybe_unused]] const auto written = pwrite (lock, pid.data(), pid.size(), 0);
+        [[maybe_unused]] const auto written = pwrite (lock, header.toRawUTF8(), header.getNumBytesAsUTF8(), 0);
+        lockHold = { lock, 1 };
+        held = true;
+    }
+
+    JackTestsLock::~JackTestsLock()
+    {
+        if (! held || --lockHold.holders > 0)
+            return;
+
+        // Every program it recorded has been stopped: nothing is left to end.
+        [[maybe_unused]] const auto cleared = ftruncate (lockHold.file, 0);
+        close (lockHold.file);
+        lockHold = {};
+    }
+
+    juce::String JackTestsLock::serverName()
+    {
+        return "vostrel-tests-" + userId();
+    }
+
+    juce::File JackTestsLock::file()
+    {
+        return juce::File ("/tmp/vostrel-jack-tests-" + userId() + ".lock");
+    }
+
+    namespace
+    {
+        /** The time the server waits for a client's cycle (ten times its client timeout). */
+        constexpr int clientWaitMilliseconds = 20000;
+
+        /** Longer than any JACK program takes that waits for a cycle or two, on a
+            server that runs them. */
+        constexpr int cycleWaitMilliseconds = 10000;
+
+        /** The process that holds a JACK server's name: the one with the server's
+            socket open, whoever started it. */
+        std::optional<MachineProcess> nameHolder (const juce::String& name)
+        {
+            const auto socket = "/dev/shm/jack_" + name + "_" + userId() + "_0";
+            juce::StringArray inodes;
+
+            // Num RefCount Protocol Flags Type St Inode Path
+            for (const auto& line : juce::StringArray::fromLines (juce::String (readText ("/proc/net/unix"))))
+            {
+                const auto fields = juce::StringArray::fromTokens (line.trim(), false);
+
+                if (fields.size() == 8 && fields[7] == socket)
+                    inodes.add ("socket:[" + fields[6] + "]");
+            }
+
+            std::optional<MachineProcess> holder;
+
+            if (! inodes.isEmpty())
+                forEachEntry ("/proc", [&] (const auto& process)
+                {
+                    forEachEntry (process / "fd", [&] (const auto& fd)
+                    {
+                        std::error_code error;
+
+                        if (! holder && inodes.contains (juce::String (std::filesystem::read_symlink (fd, error).string())))
+                            holder = MachineProcess::find ((pid_t) std::atoi (process.filename().c_str()));
+                    });
+                });
+
+            return holder;
+        }
+
+        /** True when a thread of the process sits in the system call that waits for
+            JACK's wake-up: a futex in one of the server's semaphore files mapped. */
+        bool waitsForItsWakeUp (pid_t pid)
+        {
+            std::vector<std::pair<juce::uint64, juce::uint64>> semaphores;
+
+            for (const auto& line : juce::StringArray::fromLines (procFile (pid, "maps")))
+                if (line.contains ("/dev/shm/jack_sem."))
+                    semaphores.emplace_back ((juce::uint64) line.upToFirstOccurrenceOf ("-", false, false).getHexValue64(),
+                                             (juce::uint64) line.fromFirstOccurrenceOf ("-", false, false).getHexValue64());
+
+            bool waits = false;
+
+            forEachEntry ("/proc/" + std::to_string (pid) + "/task", [&] (const auto& task)
+            {
+                // The call's number and arguments while the thread is in one, else "running".
+                const auto call = juce::StringArray::fromTokens (juce::String (readText (task / "syscall")).trim(), false);
+                const auto address = (juce::uint64) call[1].getHexValue64();
+
+                if (call[0] == juce::String (SYS_futex))
+                    for (const auto& [from, to] : semaphores)
+                        waits = waits || (address >= from && address < to);
+            });
+
+            return waits;
+        }
+
+        juce::String howItEnded (int exitCode)
+        {
+            if (exitCode > 128 && exitCode - 128 < NSIG)
+                return "signal " + juce::String (exitCode - 128) + " (" + juce::String (strsignal (exitCode - 128)) + ")";
+
+            return "exit code " + juce::String (exitCode);
+        }
+    }
+
+    JackServer::JackServer (const juce::File& testFolder)
+        : folder (testFolder)
+    {
+        if (! lock.isHeld())
+        {
+            problem = lock.getProblem();
+            return;
+        }
+
+        const auto name = JackTestsLock::serverName();
+
+        if (const auto holder = nameHolder (name))
+        {
+            problem = "the JACK server name " + name + " is held by " + describe (*holder)
+                      + ", which no run of these tests started: stop it to run them";
+            return;
+        }
 
         // Every JACK program this process starts from now on reaches this server,
         // and one that cannot fails rather than starting a server of its own.
-        setenv ("JACK_DEFAULT_SERVER", serverName, 1);
+        setenv ("JACK_DEFAULT_SERVER", name.toRawUTF8(), 1);
         setenv ("JACK_NO_START_SERVER", "1", 1);
 
         server = std::make_unique<BackgroundProcess> (
             juce::StringArray { "jackd", "--no-realtime", "--sync", "--timeout", juce::String (clientWaitMilliseconds / 10),
-                                "--name", serverName, "-d", "dummy", "-r", juce::String ((int) rate), "-p", juce::String (period) },
+                                "--name", name, "-d", "dummy", "-r", juce::String ((int) rate), "-p", juce::String (period) },
             folder.getChildFile ("jackd.log"));
-        // jack_wait --check ends with 0 either way and says "running" or "not running".
-        ready = waitUntil ([] { return juce::StringArray::fromLines (runTool ({ "jack_wait", "--check" }, 10000).output).contains ("running"); },
-                           { server.get() }, 30000);
+
+        // jack_wait --check ends with 0 either way and says "running" or "not running";
+        // what answers must be this server.
+        const auto answers = [&]
+        {
+            const auto holder = nameHolder (name);
+            return holder && holder->pid == server->getPid()
+                   && juce::StringArray::fromLines (runTool ({ "jack_wait", "--check" }, 10000).output).contains ("running");
+        };
+
+        ready = waitUntil (answers, [&] { return server->isRunning(); }, 30000);
+
+        if (! ready)
+            problem = server->isRunning() ? juce::String ("the JACK server did not answer within 30 s")
+                                          : "the JACK server ended with " + howItEnded (server->stop());
     }
 
     JackServer::~JackServer()
     {
+        // The clients leave the server while it still runs.
+        for (auto client = clients.rbegin(); client != clients.rend(); ++client)
+            client->process->stop();
+
         if (server != nullptr)
             server->stop();
-
-        // What the server's clients, and a server that had to be killed, leave behind.
-        for (const auto& file : juce::File ("/dev/shm").findChildFiles (juce::File::findFiles, false, juce::String ("jack*_") + serverName + "_*"))
-            file.deleteFile();
-
-        if (lock >= 0)
-            close (lock);
     }
 
-    bool JackServer::hasStalled() const
+    BackgroundProcess& JackServer::startClient (const juce::StringArray& command, const juce::String& name, bool runsThePlugin)
+    {
+        clients.push_back ({ std::make_unique<BackgroundProcess> (command, folder.getChildFile (name + ".log")), name, runsThePlugin });
+        return *clients.back().process;
+    }
+
+    bool JackServer::serverWaitedInVain() const
     {
         // What the server writes when a cycle did not come: a client that waited
         // for one, a new client turned away, or the wait for the last client.
         const auto log = folder.getChildFile ("jackd.log").loadFileAsString();
 
-        return stalled || log.contains ("wait error") || log.contains ("Driver is not running")
-               || log.contains ("SuspendRefNum error");
+        return log.contains ("wait error") || log.contains ("Driver is not running") || log.contains ("SuspendRefNum error");
     }
 
-    juce::String JackServer::connect (const juce::String& from, BackgroundProcess& source, const juce::String& to,
-                                      BackgroundProcess& destination, int timeoutMilliseconds)
+    juce::String JackServer::ended (const BackgroundProcess* except)
+    {
+        for (auto& client : clients)
+            if (client.process.get() != except && ! client.process->isRunning())
+                return client.name + " ended with " + howItEnded (client.process->stop())
+                       + (client.runsThePlugin ? ": the plug-in failed in it" : ": it failed");
+
+        if (server != nullptr && ! server->isRunning())
+            return "the JACK server ended with " + howItEnded (server->stop());
+
+        return {};
+    }
+
+    juce::String JackServer::diagnose()
+    {
+        const auto cleared = [&]() -> juce::String
+        {
+            if (const auto gone = ended(); gone.isNotEmpty())
+                return gone;
+
+            // Over a second or so while the server has no cycle for the clients, each
+            // must show that it waits for its wake-up, and none may burn CPU.
+            constexpr int samples = 10, sampleMilliseconds = 150;
+            std::vector<unsigned long long> cpuBefore;
+            std::vector<bool> waited (clients.size());
+
+            for (auto& client : clients)
+                cpuBefore.push_back (cpuTicks (client.process->getPid()));
+
+            for (int sample = 0; sample < samples; ++sample)
+            {
+                juce::Thread::sleep (sampleMilliseconds);
+
+                for (size_t i = 0; i < clients.size(); ++i)
+                    waited[i] = waited[i] || waitsForItsWakeUp (clients[i].process->getPid());
+            }
+
+            const double seconds = samples * sampleMilliseconds / 1000.0;
+
+            for (size_t i = 0; i < clients.size(); ++i)
+            {
+                const auto& client = clients[i];
+                const auto who = client.runsThePlugin ? "the plug-in in " + client.name : client.name;
+                const auto share = (double) (cpuTicks (client.process->getPid()) - cpuBefore[i]) / (double) sysconf (_SC_CLK_TCK) / seconds;
+
+                if (share > 0.25)
+                    return who + " used " + juce::String (juce::roundToInt (share * 100)) + " % of a core while the server had no cycle for it: it hangs";
+
+                if (! waited[i])
+                    return who + " never waited for its wake-up from the server (its threads were busy or held elsewhere): it hangs";
+            }
+
+            return {};
+        }();
+
+        stalled = cleared.isEmpty();
+        return stalled ? juce::String ("the JACK server has stalled: every program still runs, and each client waits for its wake-up")
+                       : cleared + ", not the JACK server";
+    }
+
+    juce::String JackServer::connect (const juce::String& from, const juce::String& to, int timeoutMilliseconds)
     {
         ToolRun last { -1, {} };
+        bool cyclesStopped = false;
 
         // jack_connect waits for a cycle to join and one to leave; one that does
-        // not end leaves nothing to try again on this server.
+        // not end means the cycles have stopped.
         const auto connected = [&]
         {
             last = runTool ({ "jack_connect", from, to }, cycleWaitMilliseconds);
-            stalled = stalled || (last.exitCode == -1 && server->isRunning() && source.isRunning() && destination.isRunning());
-            return last.exitCode == 0 || hasStalled();
+            cyclesStopped = last.exitCode == -1 || serverWaitedInVain();
+            return last.exitCode == 0 || cyclesStopped;
         };
 
-        if (waitUntil (connected, { server.get(), &source, &destination }, timeoutMilliseconds) && ! hasStalled())
+        if (waitUntil (connected, [&] { return ended().isEmpty(); }, timeoutMilliseconds) && ! cyclesStopped)
             return {};
 
-        return "no connection from " + from + " to " + to + (hasStalled() ? " (the server has stalled)" : "")
-               + "; jack_connect last said:\n" + last.output;
+        const auto why = cyclesStopped || ended().isNotEmpty() ? diagnose() : juce::String ("the time is up");
+        return "no connection from " + from + " to " + to + ": " + why + "; jack_connect last said:\n" + last.output;
     }
 
     juce::String JackServer::record (const juce::StringArray& ports, int seconds, const juce::File& wav)
@@ -303,15 +680,16 @@ namespace vostrel::test
         juce::StringArray command { "jack_rec", "-f", wav.getFullPathName(), "-d", juce::String (seconds), "-b", "32",
                                     "-B", juce::String ((int) rate * (seconds + 1)) };
         command.addArray (ports);
-        BackgroundProcess recorder (command, folder.getChildFile ("jack_rec.log"));
+        auto& recorder = startClient (command, "jack_rec");
 
         // jack_rec writes the samples as they come and the file's header when done.
         const auto recorded = [&] { return (double) wav.getSize() / (4.0 * ports.size() * rate); };
         const auto start = juce::Time::getMillisecondCounter();
         auto lastGrowth = start, lastReport = start;
         auto size = wav.getSize();
+        juce::String failure;
 
-        while (recorder.isRunning())
+        while (failure.isEmpty() && recorder.isRunning())
         {
             juce::Thread::sleep (100);
             const auto now = juce::Time::getMillisecondCounter();
@@ -321,13 +699,12 @@ namespace vostrel::test
                 size = wav.getSize();
                 lastGrowth = now;
             }
-            else if (now - lastGrowth > (juce::uint32) (clientWaitMilliseconds + cycleWaitMilliseconds) || hasStalled())
+            else if (ended (&recorder).isNotEmpty() || serverWaitedInVain()
+                     || now - lastGrowth > (juce::uint32) (clientWaitMilliseconds + cycleWaitMilliseconds))
             {
-                stalled = server->isRunning();
-                recorder.stop();
-                return "jack_rec recorded about " + juce::String (recorded(), 2) + " of " + juce::String (seconds)
-                       + " s and then nothing for " + juce::String ((now - lastGrowth) / 1000) + " s; the connections:\n"
-                       + runTool ({ "jack_lsp", "-c" }, 10000).output;
+                const auto silent = (now - lastGrowth) / 1000;
+                failure = "jack_rec recorded about " + juce::String (recorded(), 2) + " of " + juce::String (seconds) + " s"
+                          + (silent > 0 ? ", nothing in the last " + juce::String (silent) + " s: " : juce::String (": ")) + diagnose();
             }
 
             if (now - lastReport >= 10000)
@@ -338,13 +715,18 @@ namespace vostrel::test
             }
         }
 
-        // A server that stalled on the way may have run a cycle without a client.
         const int exitCode = recorder.stop();
+        clients.pop_back();
 
-        if (exitCode != 0)
-            return "jack_rec ended with " + juce::String (exitCode);
+        // A program that ended at the very end, or a server that stalled on the way
+        // and may have run a cycle without a client, spoils the recording too.
+        if (failure.isEmpty() && (ended().isNotEmpty() || serverWaitedInVain()))
+            failure = "the cycles stopped during the recording: " + diagnose();
 
-        return hasStalled() ? juce::String ("the server stalled during the recording") : juce::String();
+        if (failure.isEmpty() && exitCode != 0)
+            failure = "jack_rec ended with " + howItEnded (exitCode);
+
+        return failure;
     }
 
     Description::Description (const juce::File& ttl)

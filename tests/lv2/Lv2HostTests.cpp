@@ -231,8 +231,8 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
     };
 
     // A server can stall by a fault of JACK's (see JackServer); then the session
-    // runs again on a new one. A plug-in that hangs stalls every session, and
-    // fails all the same.
+    // runs again on a new one, three sessions in all. A plug-in that hangs or
+    // crashes fails at once.
     constexpr int sessions = 3;
     juce::File recording;
 
@@ -241,24 +241,23 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
         const auto folder = temp.folder.getChildFile ("session-" + juce::String (session));
         ASSERT_TRUE (folder.createDirectory());
         JackServer jack (folder);
-        ASSERT_TRUE (jack.isReady()) << programLogs (folder);
+        ASSERT_TRUE (jack.isReady()) << jack.getProblem() << programLogs (folder);
 
-        BackgroundProcess source ({ "jack_simple_client" }, folder.getChildFile ("jack_simple_client.log"));
+        jack.startClient ({ "jack_simple_client" }, "jack_simple_client");
         // Console jalv hands parameter changes on only with -s (its UI switch), as here
         // with no display it runs no UI at all.
-        BackgroundProcess jalv (hostCommand ({ "jalv", "-s", "-n", "vostrel", "-x",
-                                               "-c", symbol (typeIri) + "=" + juce::String (bass->value),
-                                               "-c", symbol (parameterIri (description, "freqLevel3")) + "=1",
-                                               "-c", symbol (parameterIri (description, "level")) + "=0.5",
-                                               pluginUri }),
-                                folder.getChildFile ("jalv.log"));
+        auto& jalv = jack.startClient (hostCommand ({ "jalv", "-s", "-n", "vostrel", "-x",
+                                                      "-c", symbol (typeIri) + "=" + juce::String (bass->value),
+                                                      "-c", symbol (parameterIri (description, "freqLevel3")) + "=1",
+                                                      "-c", symbol (parameterIri (description, "level")) + "=0.5",
+                                                      pluginUri }),
+                                       "jalv", true);
 
         juce::String failed;
 
         for (const auto channel : { "1", "2" })
             if (failed.isEmpty())
-                failed = jack.connect (juce::String ("jack_simple_client:output") + channel, source,
-                                       juce::String ("vostrel:audio_in_") + channel, jalv);
+                failed = jack.connect (juce::String ("jack_simple_client:output") + channel, juce::String ("vostrel:audio_in_") + channel);
 
         // The source and the plug-in's output, recorded in the same cycles.
         const auto wav = folder.getChildFile ("recording.wav");
@@ -269,14 +268,18 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
 
         if (failed.isEmpty())
         {
-            EXPECT_TRUE (jalv.isRunning()) << programLogs (folder);
+            EXPECT_TRUE (jalv.isRunning()) << "jalv ended: the plug-in failed in it" << programLogs (folder);
             recording = wav;
         }
         else
         {
-            ASSERT_TRUE (jack.hasStalled() && session < sessions) << failed << programLogs (folder);
-            std::cout << "session " << session << ": " << failed << programLogs (folder)
-                      << "\nagain on a new server" << std::endl;
+            if (! jack.hasStalled())
+                FAIL() << failed << programLogs (folder);
+
+            ASSERT_LT (session, sessions) << "the JACK server stalled in every session; the last:\n" << failed << programLogs (folder);
+            // The test script lists these lines, for a log that keeps passing tests' output.
+            std::cout << "rerun: session " << session << " of " << sessions << " in all stalled in the JACK server\n"
+                      << failed << programLogs (folder) << std::endl;
         }
     }
 
@@ -298,10 +301,11 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
     // died away; the Guitar model would sound decibels apart.
     const Settings bassBand3 { { "equalizerType", 0.5f }, { "freqLevel3", 1.0f }, { "level", 0.5f } };
     const Settings guitarBand3 { { "equalizerType", 0.0f }, { "freqLevel3", 1.0f }, { "level", 0.5f } };
-    EXPECT_LT (largestDifferenceFrom (hosted, runDirectly (input, bassBand3, JackServer::rate, JackServer::period), settled), 1e-6f);
+    EXPECT_LT (largestDifferenceFrom (hosted, runDirectly (input, bassBand3, JackServer::rate, JackServer::period), settled), 1e-6f)
+        << "the plug-in in jalv did not play what the processor plays";
     const auto guitarPlayed = runDirectly (input, guitarBand3, JackServer::rate, JackServer::period);
 
     for (int ch = 0; ch < 2; ++ch)
         EXPECT_GT (std::abs (gainDbFrom (hosted, input, settled, ch) - gainDbFrom (guitarPlayed, input, settled, ch)), 1.0)
-            << "channel " << ch;
+            << "the plug-in in jalv played the Guitar model, channel " << ch;
 }
