@@ -131,8 +131,8 @@ private:
 
     int addFolder (const juce::File& folder, int depth, bool& found);
     /** The folders and the regular files matching the wildcard directly inside a
-        folder, links followed; names the framework would not read back byte for
-        byte are left out before a string is made of them. */
+        folder, links followed; names that are not valid UTF-8 are left out before
+        a string is made of them. */
     Listing listFolder (const juce::File& folder) const;
     void handlePick (int result, const juce::StringArray& paths, const juce::StringArray& names);
 
