@@ -269,6 +269,9 @@ TEST_F (Lv2Host, JalvPlaysTheModelAHostPicksFromTheDescribedChoices)
         if (failed.isEmpty())
         {
             EXPECT_TRUE (jalv.isRunning()) << "jalv ended: the plug-in failed in it" << programLogs (folder);
+            // A plug-in that crashes in its clean-up shows only once jalv has stopped.
+            const auto stopped = jack.stop();
+            EXPECT_TRUE (stopped.isEmpty()) << stopped << programLogs (folder);
             recording = wav;
         }
         else
