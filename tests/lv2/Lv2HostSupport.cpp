@@ -570,12 +570,27 @@ namespace vostrel::test
 
     JackServer::~JackServer()
     {
+        stop();
+    }
+
+    juce::String JackServer::stop()
+    {
+        juce::StringArray failures;
+
         // The clients leave the server while it still runs.
         for (auto client = clients.rbegin(); client != clients.rend(); ++client)
-            client->process->stop();
+            if (const int exitCode = client->process->stop(); exitCode != 0)
+                failures.add ("when stopped, " + client->endedWith (exitCode));
 
         if (server != nullptr)
             server->stop();
+
+        return failures.joinIntoString ("; ");
+    }
+
+    juce::String JackServer::Client::endedWith (int exitCode) const
+    {
+        return name + " ended with " + howItEnded (exitCode) + (runsThePlugin ? ": the plug-in failed in it" : ": it failed");
     }
 
     BackgroundProcess& JackServer::startClient (const juce::StringArray& command, const juce::String& name, bool runsThePlugin)
@@ -597,8 +612,7 @@ namespace vostrel::test
     {
         for (auto& client : clients)
             if (client.process.get() != except && ! client.process->isRunning())
-                return client.name + " ended with " + howItEnded (client.process->stop())
-                       + (client.runsThePlugin ? ": the plug-in failed in it" : ": it failed");
+                return client.endedWith (client.process->stop());
 
         if (server != nullptr && ! server->isRunning())
             return "the JACK server ended with " + howItEnded (server->stop());

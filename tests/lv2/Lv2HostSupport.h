@@ -183,6 +183,8 @@ namespace vostrel::test
     {
     public:
         explicit JackServer (const juce::File& folder);
+
+        /** Stops what stop() has not. */
         ~JackServer();
 
         JackServer (const JackServer&) = delete;
@@ -217,6 +219,12 @@ namespace vostrel::test
             client (see the class comment): only then can a new server help. */
         bool hasStalled() const { return stalled; }
 
+        /** Ends the session: the clients, the last started first, while the server
+            still runs, then the server. Each client that did not end cleanly (exit
+            code 0) when stopped is named, as one whose plug-in crashes in its
+            clean-up is; an empty string when none. */
+        juce::String stop();
+
         static constexpr double rate = 48000.0;
         static constexpr int period = 4096;
 
@@ -226,6 +234,9 @@ namespace vostrel::test
             std::unique_ptr<BackgroundProcess> process;
             juce::String name;
             bool runsThePlugin;
+
+            /** Its end with that exit code, the plug-in blamed where it runs. */
+            juce::String endedWith (int exitCode) const;
         };
 
         /** Once the cycles stopped: what failed (a program that ended, a client
