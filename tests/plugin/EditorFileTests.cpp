@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -189,6 +190,25 @@ TEST_F (FileMenu, TheOpenerGetsNoOpenFileOfTheHostAndLeavesNoZombie)
 
     EXPECT_EQ ((std::map<int, char>()), children());
     ::close (descriptor);
+}
+
+TEST_F (FileMenu, FoldersOnPathThatAreNotUtf8ArePassedOver)
+{
+    // An opener of its own in a folder named in Latin-1, ahead of the stub's.
+    namespace fs = std::filesystem;
+    const auto oddBin = pathOf (temp.folder) / "\xe0 la carte bin";
+    const auto ran = temp.folder.getChildFile ("the odd opener ran");
+    fs::create_directory (oddBin);
+    std::ofstream (oddBin / "xdg-open") << "#!/bin/sh\ntouch '" << ran.getFullPathName() << "'\n";
+    fs::permissions (oddBin / "xdg-open", fs::perms::owner_all, fs::perm_options::add);
+    ASSERT_EQ (0, access ((oddBin / "xdg-open").c_str(), X_OK));
+    setenv ("PATH", (oddBin.string() + ":" + (opener.bin.getFullPathName() + ":" + opener.previousPath).toStdString()).c_str(), 1);
+
+    open();
+    editor->fileMenuResult (VostrelZR2814AudioProcessorEditor::itemWebsite);
+    EXPECT_EQ (oneRunWith (VostrelZR2814AudioProcessorEditor::shopPageAddress), opener.opened());
+    EXPECT_FALSE (ran.exists());
+    EXPECT_FALSE (child ("alert_").isVisible());
 }
 
 TEST_F (FileMenu, SavePresetOverwritesOnlyAStoredPathThatLeadsIntoThePresetFolder)
