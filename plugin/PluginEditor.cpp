@@ -188,20 +188,20 @@ namespace
 
     /** Hands a path or web address to the desktop's opener as its one argument,
         with no shell in between: no character of it is interpreted, and a file
-        with its execute bit set is opened, not run. False when there is no opener
-        or it could not be started. */
-    bool openWithDesktop (const juce::String& target)
+        with its execute bit set is opened, not run. Says why it could not, or
+        nothing when the opener was started. */
+    juce::String openWithDesktop (const juce::String& target)
     {
         const auto opener = findProgramOnPath ("xdg-open");
 
         if (opener.isEmpty())
-            return false;
+            return "No program to open it was found: xdg-open is not in any folder on PATH.";
 
         const char* const argv[] = { opener.toRawUTF8(), target.toRawUTF8(), nullptr };
         const pid_t child = fork();
 
         if (child < 0)
-            return false;
+            return "The system could not start " + opener + ".";
 
         if (child == 0)
         {
@@ -224,7 +224,7 @@ namespace
 
         while (waitpid (child, &status, 0) < 0 && errno == EINTR) {}
 
-        return true;
+        return {};
     }
 }
 
@@ -576,13 +576,13 @@ void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)
 
         case itemGoToPresetFolder:
             if (const auto folder = getUserPresetFolder(); folder.isDirectory())
-                openWithDesktop (folder.getFullPathName());
+                openOnDesktop (folder.getFullPathName());
             break;
 
         case itemUserManual:
             if (const auto manual = getUserManualFile(); manual.existsAsFile())
             {
-                openWithDesktop (manual.getFullPathName());
+                openOnDesktop (manual.getFullPathName());
             }
             else
             {
@@ -592,11 +592,20 @@ void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)
             break;
 
         case itemWebsite:
-            openWithDesktop (shopPageAddress);
+            openOnDesktop (shopPageAddress);
             break;
 
         default:
             break;
+    }
+}
+
+void VostrelZR2814AudioProcessorEditor::openOnDesktop (const juce::String& target)
+{
+    if (const auto reason = openWithDesktop (target); reason.isNotEmpty())
+    {
+        alert_->setTitle ("\"" + target + "\" could not be opened.\n" + reason);
+        alert_->show (1, iconFrown);
     }
 }
 

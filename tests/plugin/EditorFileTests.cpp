@@ -211,6 +211,32 @@ TEST_F (FileMenu, FoldersOnPathThatAreNotUtf8ArePassedOver)
     EXPECT_FALSE (child ("alert_").isVisible());
 }
 
+TEST_F (FileMenu, WithoutAnOpenerOnPathEachItemSaysWhatCouldNotBeOpenedAndWhy)
+{
+    const auto emptyBin = temp.folder.getChildFile ("empty bin");
+    ASSERT_TRUE (emptyBin.createDirectory());
+    ASSERT_FALSE (emptyBin.getChildFile ("xdg-open").exists());
+    setenv ("PATH", emptyBin.getFullPathName().toRawUTF8(), 1);
+    getUserPresetFolder().createDirectory();
+    put (getUserManualFile());
+    open();
+    auto& alert = child<TervixAlertComponent> ("alert_");
+
+    for (const auto& [item, target] : { std::pair<int, juce::String> { VostrelZR2814AudioProcessorEditor::itemGoToPresetFolder,
+                                                                       getUserPresetFolder().getFullPathName() },
+                                        { VostrelZR2814AudioProcessorEditor::itemUserManual, getUserManualFile().getFullPathName() },
+                                        { VostrelZR2814AudioProcessorEditor::itemWebsite,
+                                          VostrelZR2814AudioProcessorEditor::shopPageAddress } })
+    {
+        hideOverlays();
+        editor->fileMenuResult (item);
+        const auto text = alert.titleText_->getText();
+        EXPECT_TRUE (alert.isVisible()) << item;
+        EXPECT_TRUE (text.contains ("\"" + target + "\"")) << text;
+        EXPECT_TRUE (text.contains ("xdg-open") && text.contains ("PATH")) << text;
+    }
+}
+
 TEST_F (FileMenu, SavePresetOverwritesOnlyAStoredPathThatLeadsIntoThePresetFolder)
 {
     const auto folder = getUserPresetFolder();
