@@ -76,10 +76,10 @@ endfunction()
 vostrel_add_juce_library(vostrel_juce MODULES juce::juce_audio_utils)
 
 # JUCE 7.0.5 overruns the heap when it makes a String of a name that is not
-# UTF-8, and reads such names from directory listings, link targets and the
-# working folder. Every binary linking the product's framework library makes
-# these three calls through ours (utf8/SystemNames.cpp), which hand it no such
-# name. --wrap renames only the calls of the binary's own objects, so a host
-# that loads a plug-in keeps the C library's.
+# UTF-8, and reads such names from directory listings, link targets, the
+# working folder and environment values. Every binary linking the product's
+# framework library makes these four calls through ours (utf8/SystemNames.cpp),
+# which hand it no such name. --wrap renames only the calls of the binary's own
+# objects, so a host that loads a plug-in keeps the C library's.
 target_link_libraries(vostrel_juce PUBLIC vostrel_utf8)
-target_link_options(vostrel_juce INTERFACE -Wl,--wrap=readdir,--wrap=readlink,--wrap=getcwd)
+target_link_options(vostrel_juce INTERFACE -Wl,--wrap=readdir,--wrap=readlink,--wrap=getcwd,--wrap=getenv)

@@ -7,12 +7,15 @@
 #include "PluginEditor.h"
 #include "FaderLayout.h"
 #include "PresetXml.h"
+#include "SystemNames.h"
+#include "Utf8.h"
 
 #include "BinaryData.h"
 #include "TervixSkin.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -153,42 +156,52 @@ namespace
         return complete && ! error;
     }
 
-    /** The first folder on PATH holding an executable of that name. Entries that
-        are not absolute would name the host's working folder and are skipped. */
-    juce::String findProgramOnPath (const juce::String& name)
+    /** The first folder on PATH holding an executable of that name. PATH is read
+        as the bytes it holds: entries that are not absolute would name the
+        host's working folder, and entries that are not UTF-8 could not be
+        handed on as a path, so both are passed over. */
+    juce::String findProgramOnPath (const char* name)
     {
-        const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", "/usr/bin:/bin");
+        const auto* path = vostrel::utf8::rawEnvironmentValue ("PATH");
+        std::string_view rest = path != nullptr ? path : "/usr/bin:/bin";
 
-        for (const auto& folder : juce::StringArray::fromTokens (path, ":", {}))
+        for (;;)
         {
-            if (! juce::File::isAbsolutePath (folder) || folder.startsWithChar ('~'))
-                continue;
+            const auto end = rest.find (':');
+            const auto folder = rest.substr (0, end);
 
-            const auto candidate = juce::File (folder).getChildFile (name);
+            if (! folder.empty() && folder.front() == '/' && vostrel::utf8::isValid (folder.data(), folder.size()))
+            {
+                const auto candidate = std::filesystem::path (folder) / name;
+                std::error_code error;
 
-            if (candidate.existsAsFile() && access (candidate.getFullPathName().toRawUTF8(), X_OK) == 0)
-                return candidate.getFullPathName();
+                if (std::filesystem::is_regular_file (candidate, error) && access (candidate.c_str(), X_OK) == 0)
+                    return juce::String::fromUTF8 (candidate.c_str());
+            }
+
+            if (end == std::string_view::npos)
+                return {};
+
+            rest.remove_prefix (end + 1);
         }
-
-        return {};
     }
 
     /** Hands a path or web address to the desktop's opener as its one argument,
         with no shell in between: no character of it is interpreted, and a file
-        with its execute bit set is opened, not run. False when there is no opener
-        or it could not be started. */
-    bool openWithDesktop (const juce::String& target)
+        with its execute bit set is opened, not run. Says why it could not, or
+        nothing when the opener was started. */
+    juce::String openWithDesktop (const juce::String& target)
     {
         const auto opener = findProgramOnPath ("xdg-open");
 
         if (opener.isEmpty())
-            return false;
+            return "No program to open it was found: xdg-open is not in any folder on PATH.";
 
         const char* const argv[] = { opener.toRawUTF8(), target.toRawUTF8(), nullptr };
         const pid_t child = fork();
 
         if (child < 0)
-            return false;
+            return "The system could not start " + opener + ".";
 
         if (child == 0)
         {
@@ -211,7 +224,7 @@ namespace
 
         while (waitpid (child, &status, 0) < 0 && errno == EINTR) {}
 
-        return true;
+        return {};
     }
 }
 
@@ -563,13 +576,13 @@ void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)
 
         case itemGoToPresetFolder:
             if (const auto folder = getUserPresetFolder(); folder.isDirectory())
-                openWithDesktop (folder.getFullPathName());
+                openOnDesktop (folder.getFullPathName());
             break;
 
         case itemUserManual:
             if (const auto manual = getUserManualFile(); manual.existsAsFile())
             {
-                openWithDesktop (manual.getFullPathName());
+                openOnDesktop (manual.getFullPathName());
             }
             else
             {
@@ -579,11 +592,20 @@ void VostrelZR2814AudioProcessorEditor::fileMenuResult (int itemId)
             break;
 
         case itemWebsite:
-            openWithDesktop (shopPageAddress);
+            openOnDesktop (shopPageAddress);
             break;
 
         default:
             break;
+    }
+}
+
+void VostrelZR2814AudioProcessorEditor::openOnDesktop (const juce::String& target)
+{
+    if (const auto reason = openWithDesktop (target); reason.isNotEmpty())
+    {
+        alert_->setTitle ("\"" + target + "\" could not be opened.\n" + reason);
+        alert_->show (1, iconFrown);
     }
 }
 

@@ -80,6 +80,9 @@ private:
     void switchSide();
     void copySide();
     void showAbout();
+    /** Opens a path or web address with the desktop's opener, or tells the user
+        why it could not. */
+    void openOnDesktop (const juce::String& target);
 
     // What the refresh tick and the handlers show.
     void showParameters();

@@ -10,19 +10,25 @@
 // early end, and the copy runs past the buffer into the heap. Its file functions
 // also step over bytes that follow a lead byte, so even a short name comes apart
 // at the wrong place. Every directory scan of the framework makes its names that
-// way, as do its working folder and the targets of links.
+// way, as do its working folder, the targets of links and the environment
+// values it reads (the home and temporary folders, its font path).
 //
-// So the framework gets these three calls from here, never straight from the C
+// So the framework gets these four calls from here, never straight from the C
 // library, and never sees a name that is not UTF-8: a directory listing passes
-// over such an entry, a link whose target is one counts as no link, and a
-// working folder named so counts as gone. The product names every file by its
-// full path, so it needs no working folder, and its own code reads names as
-// raw bytes through std::filesystem, which this leaves alone.
+// over such an entry, a link whose target is one counts as no link, a working
+// folder named so counts as gone, and an environment value that is not UTF-8
+// counts as unset. The product names every file by its full path, so it needs
+// no working folder, and its own code reads names as raw bytes through
+// std::filesystem, which this leaves alone. For an unset HOME the framework
+// takes the account's home folder from the password database.
 //
 // The binaries linking the product's framework library are linked with
-// --wrap for these three (cmake/VostrelJuce.cmake): only the calls made by the
-// binary's own objects come here, never those of a host that loads it.
+// --wrap for these four (cmake/VostrelJuce.cmake): only the calls made by the
+// binary's own objects come here, never those of a host that loads it. Only
+// getenv needs covering of the environment: the framework reads no value in
+// another way, and hands environ on to the programs it starts untouched.
 
+#include "SystemNames.h"
 #include "Utf8.h"
 
 #include <dirent.h>
@@ -37,10 +43,12 @@ extern "C"
     dirent* __real_readdir (DIR*);
     ssize_t __real_readlink (const char*, char*, size_t);
     char* __real_getcwd (char*, size_t);
+    char* __real_getenv (const char*);
 
     dirent* __wrap_readdir (DIR*);
     ssize_t __wrap_readlink (const char*, char*, size_t);
     char* __wrap_getcwd (char*, size_t);
+    char* __wrap_getenv (const char*);
 
     dirent* __wrap_readdir (DIR* directory)
     {
@@ -81,5 +89,23 @@ extern "C"
         }
 
         return path;
+    }
+
+    char* __wrap_getenv (const char* name)
+    {
+        auto* value = __real_getenv (name);
+
+        if (value != nullptr && ! vostrel::utf8::isValid (value, std::strlen (value)))
+            return nullptr;
+
+        return value;
+    }
+}
+
+namespace vostrel::utf8
+{
+    const char* rawEnvironmentValue (const char* name) noexcept
+    {
+        return __real_getenv (name);
     }
 }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -189,6 +190,51 @@ TEST_F (FileMenu, TheOpenerGetsNoOpenFileOfTheHostAndLeavesNoZombie)
 
     EXPECT_EQ ((std::map<int, char>()), children());
     ::close (descriptor);
+}
+
+TEST_F (FileMenu, FoldersOnPathThatAreNotUtf8ArePassedOver)
+{
+    // An opener of its own in a folder named in Latin-1, ahead of the stub's.
+    namespace fs = std::filesystem;
+    const auto oddBin = pathOf (temp.folder) / "\xe0 la carte bin";
+    const auto ran = temp.folder.getChildFile ("the odd opener ran");
+    fs::create_directory (oddBin);
+    std::ofstream (oddBin / "xdg-open") << "#!/bin/sh\ntouch '" << ran.getFullPathName() << "'\n";
+    fs::permissions (oddBin / "xdg-open", fs::perms::owner_all, fs::perm_options::add);
+    ASSERT_EQ (0, access ((oddBin / "xdg-open").c_str(), X_OK));
+    setenv ("PATH", (oddBin.string() + ":" + (opener.bin.getFullPathName() + ":" + opener.previousPath).toStdString()).c_str(), 1);
+
+    open();
+    editor->fileMenuResult (VostrelZR2814AudioProcessorEditor::itemWebsite);
+    EXPECT_EQ (oneRunWith (VostrelZR2814AudioProcessorEditor::shopPageAddress), opener.opened());
+    EXPECT_FALSE (ran.exists());
+    EXPECT_FALSE (child ("alert_").isVisible());
+}
+
+TEST_F (FileMenu, WithoutAnOpenerOnPathEachItemSaysWhatCouldNotBeOpenedAndWhy)
+{
+    const auto emptyBin = temp.folder.getChildFile ("empty bin");
+    ASSERT_TRUE (emptyBin.createDirectory());
+    ASSERT_FALSE (emptyBin.getChildFile ("xdg-open").exists());
+    setenv ("PATH", emptyBin.getFullPathName().toRawUTF8(), 1);
+    getUserPresetFolder().createDirectory();
+    put (getUserManualFile());
+    open();
+    auto& alert = child<TervixAlertComponent> ("alert_");
+
+    for (const auto& [item, target] : { std::pair<int, juce::String> { VostrelZR2814AudioProcessorEditor::itemGoToPresetFolder,
+                                                                       getUserPresetFolder().getFullPathName() },
+                                        { VostrelZR2814AudioProcessorEditor::itemUserManual, getUserManualFile().getFullPathName() },
+                                        { VostrelZR2814AudioProcessorEditor::itemWebsite,
+                                          VostrelZR2814AudioProcessorEditor::shopPageAddress } })
+    {
+        hideOverlays();
+        editor->fileMenuResult (item);
+        const auto text = alert.titleText_->getText();
+        EXPECT_TRUE (alert.isVisible()) << item;
+        EXPECT_TRUE (text.contains ("\"" + target + "\"")) << text;
+        EXPECT_TRUE (text.contains ("xdg-open") && text.contains ("PATH")) << text;
+    }
 }
 
 TEST_F (FileMenu, SavePresetOverwritesOnlyAStoredPathThatLeadsIntoThePresetFolder)

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # The Standalone app starts as a user starts it, with preset folders holding
-# names that are not UTF-8, opens its window with the product's editor on the
-# display and keeps running. A screenshot of the window must show the whole
-# editor (325 x 454 below the app's own bars) drawn from its pictures; it is
-# kept at $VOSTREL_SCREENSHOT when that is set.
+# names that are not UTF-8 and environment values that are not either, opens
+# its window with the product's editor on the display and keeps running. A
+# screenshot of the window must show the whole editor (325 x 454 below the
+# app's own bars) drawn from its pictures; it is kept at $VOSTREL_SCREENSHOT
+# when that is set.
 set -euo pipefail
 app=$1
 export HOME=$(mktemp -d)
 trap 'rm -rf "$HOME"' EXIT
 "$(dirname "$0")/put_names_not_utf8.sh" "$HOME"
 
-"$app" & pid=$!
+"$(dirname "$0")/run_with_env_not_utf8.sh" "$HOME" "$app" & pid=$!
 window=$(timeout 30 xdotool search --sync --name "^Vostrel ZR2814$" | head -n 1) || true
 shot="$HOME/window.png"
 if [ -n "$window" ]; then

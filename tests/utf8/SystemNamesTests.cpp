@@ -5,15 +5,21 @@
 */
 
 // Where the framework turns a name from the system into a String: directory
-// listings, link targets and the working folder, each over names on disk that
-// are not UTF-8 and beside names that are.
+// listings, link targets, the working folder and environment values, each over
+// names that are not UTF-8 and beside names that are.
 
+#include "SystemNames.h"
 #include "TestSupport.h"
+#include "Utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <pwd.h>
 #include <set>
+#include <unistd.h>
 
 using namespace vostrel::test;
 namespace fs = std::filesystem;
@@ -35,6 +41,32 @@ namespace
 
         TemporaryFolder temp;
         const fs::path root { pathOf (temp.folder) };
+    };
+
+    /** Gives an environment variable these bytes until it ends, then what it had. */
+    struct ScopedEnvironmentValue
+    {
+        ScopedEnvironmentValue (const char* variable, const std::string& value)
+            : name (variable)
+        {
+            if (const auto* held = vostrel::utf8::rawEnvironmentValue (name))
+                previous = held;
+
+            setenv (name, value.c_str(), 1);
+        }
+
+        ~ScopedEnvironmentValue()
+        {
+            if (previous.has_value())
+                setenv (name, previous->c_str(), 1);
+            else
+                unsetenv (name);
+        }
+
+        const char* const name;
+        std::optional<std::string> previous;
+
+        JUCE_DECLARE_NON_COPYABLE (ScopedEnvironmentValue)
     };
 
     /** Restores the working folder when it ends. */
@@ -91,4 +123,31 @@ TEST_F (SystemNames, AWorkingFolderThatIsNotUtf8CountsAsGone)
 
     fs::current_path (root / utf8Folder);
     EXPECT_EQ (utf8File (utf8Folder).getFullPathName(), juce::File::getCurrentWorkingDirectory().getFullPathName());
+}
+
+TEST (EnvironmentValues, ThoseThatAreNotUtf8ReadAsUnset)
+{
+    const auto* account = getpwuid (getuid());
+    ASSERT_NE (nullptr, account);
+    ASSERT_TRUE (vostrel::utf8::isValid (account->pw_dir, std::strlen (account->pw_dir)));
+    const juce::String accountHome (juce::CharPointer_UTF8 (account->pw_dir));
+
+    std::vector<std::pair<std::string, bool>> values { { std::string ("/tmp/") + utf8Folder, true } };
+
+    for (const auto& name : namesThatAreNotUtf8())
+        values.emplace_back ("/tmp/" + name, false);
+
+    for (const auto& [value, isUtf8] : values)
+    {
+        const ScopedEnvironmentValue other ("VOSTREL_VALUE", value), temporary ("TMPDIR", value), home ("HOME", value);
+        ASSERT_STREQ (value.c_str(), vostrel::utf8::rawEnvironmentValue ("VOSTREL_VALUE"));
+
+        // Only a value that is UTF-8 may become a String here, the test's own too.
+        const auto asString = isUtf8 ? juce::String::fromUTF8 (value.c_str()) : juce::String();
+        EXPECT_STREQ (isUtf8 ? value.c_str() : nullptr, std::getenv ("VOSTREL_VALUE"));
+        EXPECT_EQ (isUtf8 ? asString : "unset", juce::SystemStats::getEnvironmentVariable ("VOSTREL_VALUE", "unset"));
+        EXPECT_EQ (isUtf8 ? asString : "/tmp", juce::File::getSpecialLocation (juce::File::tempDirectory).getFullPathName());
+        EXPECT_EQ (isUtf8 ? asString : accountHome,
+                   juce::File::getSpecialLocation (juce::File::userHomeDirectory).getFullPathName());
+    }
 }

@@ -1,0 +1,16 @@
+/*
+    Vostrel ZR2814 - seven-band graphic equalizer
+    Copyright (C) 2026 Tervix
+    Licensed under the GNU General Public License version 3 or later; see LICENSE.
+*/
+
+#pragma once
+
+namespace vostrel::utf8
+{
+    /** An environment value as the C library holds it, byte for byte, or nullptr
+        when it is unset. getenv in the product's binaries reads a value that is
+        not UTF-8 as unset (SystemNames.cpp); this is for code of ours that reads
+        the bytes itself. */
+    const char* rawEnvironmentValue (const char* name) noexcept;
+}
