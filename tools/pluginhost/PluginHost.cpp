@@ -11,6 +11,7 @@
 //                [--block <samples>] [--set <parameter name>=<normalised value>]...
 //                [--load-state <file>] [--save-state <file>] [--list]
 //   vostrel-host --plugin <bundle.vst3|bundle.lv2> --editor <milliseconds>
+//   vostrel-host --plugin <bundle.vst3|bundle.lv2> --windows <count>
 //
 // The plug-in gets the file's channel layout. Parameters are found by name, since each format adds its own (bypass, program)
 // around the plug-in's. Order of work: load the state, prepare, set the
@@ -19,12 +20,23 @@
 // With --editor the plug-in's editor is put on the display in a window of its
 // own, kept open for the given time with the message loop running, and closed;
 // the host prints "editor <width>x<height>" for it.
+//
+// With --windows the host loads that many instances and shows each one's editor
+// in a window of its own, named "vostrel-host <n>" (n from 1), side by side,
+// until every one is closed. A line "close <n>" on the standard input closes
+// window n: the host deletes its editor, as hosts do when a plug-in's window
+// closes, and prints the instance's parameters as the host reads them, one
+// "window <n> <name> <value>" line each. The end of the input closes the rest.
 
 #include <juce_audio_formats/juce_audio_formats.h>
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <algorithm>
 #include <iostream>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -35,6 +47,7 @@ namespace
         juce::StringPairArray parameters;
         bool list = false;
         int editorMilliseconds = -1;
+        int windows = 0;
     };
 
     [[noreturn]] void fail (const juce::String& message)
@@ -67,6 +80,7 @@ namespace
             else if (arg == "--block")      o.blockSize = juce::jmax (1, next().getIntValue());
             else if (arg == "--list")       o.list = true;
             else if (arg == "--editor")     o.editorMilliseconds = juce::jmax (0, next().getIntValue());
+            else if (arg == "--windows")    o.windows = juce::jmax (1, next().getIntValue());
             else if (arg == "--set")
             {
                 const auto assignment = next();
@@ -150,17 +164,30 @@ namespace
         return nullptr;
     }
 
-    int showEditor (const Options& o)
+    std::unique_ptr<juce::AudioProcessorEditor> createEditor (juce::AudioPluginInstance& plugin)
     {
-        auto plugin = loadPlugin (o.plugin, 44100.0, o.blockSize);
-        std::unique_ptr<juce::AudioProcessorEditor> editor (plugin->createEditorIfNeeded());
+        std::unique_ptr<juce::AudioProcessorEditor> editor (plugin.createEditorIfNeeded());
 
         if (editor == nullptr)
             fail ("the plug-in has no editor");
 
-        editor->setTopLeftPosition (50, 50);
-        editor->addToDesktop (juce::ComponentPeer::windowHasTitleBar);
-        editor->setVisible (true);
+        return editor;
+    }
+
+    /** Puts a component on the display in a window of its own. */
+    void showOnDesktop (juce::Component& component, juce::Point<int> topLeft)
+    {
+        component.setTopLeftPosition (topLeft);
+        component.addToDesktop (juce::ComponentPeer::windowHasTitleBar);
+        component.setVisible (true);
+    }
+
+    int showEditor (const Options& o)
+    {
+        auto plugin = loadPlugin (o.plugin, 44100.0, o.blockSize);
+        auto editor = createEditor (*plugin);
+
+        showOnDesktop (*editor, { 50, 50 });
         juce::MessageManager::getInstance()->runDispatchLoopUntil (o.editorMilliseconds);
 
         std::cout << "editor " << editor->getWidth() << "x" << editor->getHeight() << std::endl;
@@ -169,10 +196,125 @@ namespace
         return 0;
     }
 
+    /** Each instance's editor in a window of its own, side by side, closed by
+        commands on the standard input as a host closes a plug-in's window. */
+    class EditorWindows
+    {
+    public:
+        explicit EditorWindows (const Options& o) : blockSize (o.blockSize)
+        {
+            for (int n = 1; n <= o.windows; ++n)
+            {
+                plugins.push_back (loadPlugin (o.plugin, 44100.0, o.blockSize));
+                plugins.back()->prepareToPlay (44100.0, o.blockSize);
+                editors.push_back (createEditor (*plugins.back()));
+                auto& editor = *editors.back();
+                editor.setName ("vostrel-host " + juce::String (n));
+                showOnDesktop (editor, { 20 + (n - 1) * (editor.getWidth() + 20), 20 });
+            }
+
+            juce::LinuxEventLoop::registerFdCallback (STDIN_FILENO, [this] (int) { readCommands(); });
+        }
+
+        ~EditorWindows()
+        {
+            if (readingCommands)
+                juce::LinuxEventLoop::unregisterFdCallback (STDIN_FILENO);
+        }
+
+        bool anyOpen() const
+        {
+            return std::any_of (editors.begin(), editors.end(), [] (auto& e) { return e != nullptr; });
+        }
+
+        /** Runs a block of silence through every instance: some formats hand
+            what an editor changed to the host only while audio runs. */
+        void process()
+        {
+            for (auto& plugin : plugins)
+            {
+                block.setSize (juce::jmax (plugin->getTotalNumInputChannels(), plugin->getTotalNumOutputChannels()),
+                               blockSize, false, false, true);
+                block.clear();
+                plugin->processBlock (block, midi);
+            }
+        }
+
+    private:
+        void readCommands()
+        {
+            char buffer[256];
+            const auto size = ::read (STDIN_FILENO, buffer, sizeof (buffer));
+
+            if (size <= 0)
+            {
+                juce::LinuxEventLoop::unregisterFdCallback (STDIN_FILENO);
+                readingCommands = false;
+
+                for (size_t i = 0; i < editors.size(); ++i)
+                    close (i);
+
+                return;
+            }
+
+            input.append (buffer, (size_t) size);
+
+            for (auto end = input.find ('\n'); end != std::string::npos; end = input.find ('\n'))
+            {
+                const auto command = juce::String (input.substr (0, end)).trim();
+                input.erase (0, end + 1);
+                const auto n = command.fromFirstOccurrenceOf ("close ", false, false).getIntValue();
+
+                if (! command.startsWith ("close ") || n < 1 || n > (int) editors.size())
+                    fail ("unknown command " + command);
+
+                close ((size_t) n - 1);
+            }
+        }
+
+        /** Deletes the editor, as a host does when its window closes, and
+            prints the instance's parameters as the host reads them. */
+        void close (size_t index)
+        {
+            if (editors[index] == nullptr)
+                return;
+
+            for (auto* p : plugins[index]->getParameters())
+                std::cout << "window " << index + 1 << " " << p->getName (256) << " " << p->getValue() << "\n";
+
+            std::cout.flush();
+            editors[index].reset();
+        }
+
+        std::vector<std::unique_ptr<juce::AudioPluginInstance>> plugins;
+        std::vector<std::unique_ptr<juce::AudioProcessorEditor>> editors;
+        const int blockSize;
+        juce::AudioBuffer<float> block;
+        juce::MidiBuffer midi;
+        std::string input;
+        bool readingCommands = true;
+    };
+
+    int showWindows (const Options& o)
+    {
+        EditorWindows windows (o);
+
+        while (windows.anyOpen())
+        {
+            windows.process();
+            juce::MessageManager::getInstance()->runDispatchLoopUntil (10);
+        }
+
+        return 0;
+    }
+
     int run (const Options& o)
     {
         if (o.editorMilliseconds >= 0)
             return showEditor (o);
+
+        if (o.windows > 0)
+            return showWindows (o);
 
         juce::AudioFormatManager formats;
         formats.registerBasicFormats();
