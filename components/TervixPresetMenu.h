@@ -32,8 +32,9 @@ namespace TervixPresets
     juce::String getRelativePresetPath (const juce::File&);
 
     /** True for a path relative to the preset folder that a host session gives back
-        as the same file: no name holds a "\" (stored paths read it as a separator)
-        and the text reads back from a saved state unchanged. */
+        as the same file: the first name does not start with "~", no name holds a
+        "\" (stored paths read it as a separator) or a control character, and the
+        text reads back from a saved state unchanged. */
     bool canBeStored (const juce::String& relativePath);
 
     /** The live side's preset path of the current program, or null while the

@@ -193,13 +193,14 @@ TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
     EXPECT_FALSE (folder.getChildFile ("Fine.tzrp").exists());
 }
 
-TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
+TEST_F (PresetMenu, OffersOnlyNamesThatCanBeStored)
 {
     // Names as archives unpack them. The framework turned a name that is not UTF-8
     // into a string too short for it once some bytes follow the odd one (each of
     // these, as a file and as a folder); others would come back from a saved
     // session as another name (Latin-1, Windows-1252, a "\", which a stored path
-    // reads as a separator).
+    // reads as a separator) or as another file (a first name starting with "~",
+    // read as a home folder). Control characters come only from pasted text.
     const std::string overrunning[] = {
         "\xe0 la carte - Warm Guitar Tone",     // Latin-1
         "\xc0 la carte - Warm Guitar Tone",
@@ -221,6 +222,17 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         { "\xed\xa0\x80.tzrp", false },                             // a surrogate: not UTF-8 either
         { "\xf7\xb0\xb1\xb2.tzrp", false },                         // past U+10FFFF
         { "Gr\xc3\xbc\xc3\x9f" "e/\xf0\x9f\x98\x80.tzrp", true },   // UTF-8
+        { "~/x.tzrp", false },                                      // the home folder
+        { "~root/x.tzrp", false },                                  // root's home folder
+        { "~x.tzrp", false },
+        { "Sub/~/x.tzrp", true },                                   // only a first name is read so
+        { "caf\t .tzrp", false },                                   // C0 controls
+        { "w\x1f.tzrp", false },
+        { "\x0f\x0e.tzrp", false },
+        { "Tab\tFolder/x.tzrp", false },
+        { "Del\x7f.tzrp", false },
+        { "Next\xc2\x85Line.tzrp", false },                         // C1 (U+0085)
+        { "\xc2\xa0Space.tzrp", true },                             // U+00A0, just past C1
     };
 
     for (const auto& name : overrunning)
@@ -246,7 +258,7 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         listed.insert (juce::File (menu.getFilePath (i)).getRelativePathFrom (folder).toStdString());
 
     EXPECT_EQ (expected, listed);
-    EXPECT_EQ (4, menu.menuCount); // the root, A, A/B and the UTF-8 folder: no menu for one left out
+    EXPECT_EQ (6, menu.menuCount); // the root, A, A/B, the UTF-8 folder, Sub and Sub/~: no menu for one left out
 
     // Each listed file, stepped to and kept in a slot's side B, is the file the
     // restored slot names, and selecting that path (as a program change or an A/B
