@@ -216,10 +216,24 @@ bool TervixPresetMenu::isListed (const juce::File& file) const
     return TervixPresets::canBeStored (getRelativePath (file));
 }
 
+juce::File TervixPresetMenu::getFileOf (const juce::String& path) const
+{
+    // Stored paths come from host sessions as well as from the menu. One the menu
+    // could not have stored would be read as the framework reads it: "~/x.tzrp"
+    // as the user's own ~/x.tzrp, not the file in the folder named "~". Such a
+    // path, or one whose ".." names climb out, names no preset at all.
+    if (! TervixPresets::canBeStored (path))
+        return {};
+
+    const auto root = TervixPresets::normalise (getRootFolder());
+    const auto file = TervixPresets::normalise (root.getChildFile (path));
+    return file.isAChildOf (root) ? file : juce::File();
+}
+
 //==============================================================================
 int TervixPresetMenu::readPreset (VostrelZR2814AudioProcessor* processor, const juce::String& path)
 {
-    const auto file = getRootFolder().getChildFile (path);
+    const auto file = getFileOf (path);
 
     if (processor == nullptr || ! file.existsAsFile())
         return presetInvalid;
@@ -250,7 +264,7 @@ bool TervixPresetMenu::writePreset (VostrelZR2814AudioProcessor* processor, cons
 //==============================================================================
 void TervixPresetMenu::compareAndMarkPreset (VostrelZR2814AudioProcessor* processor)
 {
-    const auto file = getRootFolder().getChildFile (selectedFilePath);
+    const auto file = getFileOf (selectedFilePath);
 
     if (processor == nullptr || ! file.existsAsFile())
         return;
