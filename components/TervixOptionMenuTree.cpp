@@ -96,6 +96,11 @@ bool TervixOptionMenuTree::isListed (const juce::File&) const
     return true;
 }
 
+juce::File TervixOptionMenuTree::getFileOf (const juce::String& path) const
+{
+    return getRootFolder().getChildFile (path);
+}
+
 //==============================================================================
 void TervixOptionMenuTree::setSelectedFilePath (const juce::String& path)
 {
@@ -194,7 +199,7 @@ int TervixOptionMenuTree::addFolder (const juce::File& folder, int depth, bool& 
     }
 
     files.sort (sorter, true);
-    const auto selectedFile = getRootFolder().getChildFile (selectedFilePath);
+    const auto selectedFile = getFileOf (selectedFilePath);
 
     for (const auto& file : files)
     {

@@ -117,6 +117,9 @@ protected:
 
     /** Whether a file or folder found while building is listed; here, all are. */
     virtual bool isListed (const juce::File&) const;
+    /** The file a selected path names; here, the path taken from the root folder
+        as the framework reads it. */
+    virtual juce::File getFileOf (const juce::String& path) const;
 
     /** Rebuilds the tree and pops up the root menu; a pick is handled against the
         list that built the menu, then `afterPick` runs with the result. */

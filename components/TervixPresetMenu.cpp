@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <string_view>
 
 namespace TervixPresets
 {
@@ -72,9 +73,34 @@ namespace TervixPresets
         return normalise (file).getRelativePathFrom (getUserPresetFolder());
     }
 
+    /** Whether the text holds a C0 control, DEL or a C1 control (U+0080 to U+009F,
+        in UTF-8 the byte C2 and then 80 to 9F). Judged by bytes: the framework's
+        own decoding may step past the end of text that is not UTF-8. */
+    static bool holdsControlCharacter (const juce::String& text)
+    {
+        const std::string_view bytes (text.toRawUTF8());
+
+        for (size_t i = 0; i < bytes.size(); ++i)
+        {
+            const auto byte = (unsigned char) bytes[i];
+
+            if (byte < 0x20 || byte == 0x7f
+                || (byte == 0xc2 && i + 1 < bytes.size() && (unsigned char) bytes[i + 1] < 0xa0
+                    && (unsigned char) bytes[i + 1] >= 0x80))
+                return true;
+        }
+
+        return false;
+    }
+
     bool canBeStored (const juce::String& relativePath)
     {
-        return ! relativePath.containsChar ('\\') && PresetXml::survivesWriting (relativePath);
+        // The framework reads a path that starts with "~" as a home folder: a
+        // sub-folder named "~" would stand for the user's own home. Control
+        // characters are never typed: they come with pasted text or bytes that
+        // were not UTF-8, and show as nothing or as another name.
+        return ! relativePath.startsWithChar ('~') && ! relativePath.containsChar ('\\')
+               && ! holdsControlCharacter (relativePath) && PresetXml::survivesWriting (relativePath);
     }
 
     juce::String* getLivePresetPath (VostrelZR2814AudioProcessor& processor)
@@ -190,10 +216,24 @@ bool TervixPresetMenu::isListed (const juce::File& file) const
     return TervixPresets::canBeStored (getRelativePath (file));
 }
 
+juce::File TervixPresetMenu::getFileOf (const juce::String& path) const
+{
+    // Stored paths come from host sessions as well as from the menu. One the menu
+    // could not have stored would be read as the framework reads it: "~/x.tzrp"
+    // as the user's own ~/x.tzrp, not the file in the folder named "~". Such a
+    // path, or one whose ".." names climb out, names no preset at all.
+    if (! TervixPresets::canBeStored (path))
+        return {};
+
+    const auto root = TervixPresets::normalise (getRootFolder());
+    const auto file = TervixPresets::normalise (root.getChildFile (path));
+    return file.isAChildOf (root) ? file : juce::File();
+}
+
 //==============================================================================
 int TervixPresetMenu::readPreset (VostrelZR2814AudioProcessor* processor, const juce::String& path)
 {
-    const auto file = getRootFolder().getChildFile (path);
+    const auto file = getFileOf (path);
 
     if (processor == nullptr || ! file.existsAsFile())
         return presetInvalid;
@@ -224,7 +264,7 @@ bool TervixPresetMenu::writePreset (VostrelZR2814AudioProcessor* processor, cons
 //==============================================================================
 void TervixPresetMenu::compareAndMarkPreset (VostrelZR2814AudioProcessor* processor)
 {
-    const auto file = getRootFolder().getChildFile (selectedFilePath);
+    const auto file = getFileOf (selectedFilePath);
 
     if (processor == nullptr || ! file.existsAsFile())
         return;

@@ -32,8 +32,9 @@ namespace TervixPresets
     juce::String getRelativePresetPath (const juce::File&);
 
     /** True for a path relative to the preset folder that a host session gives back
-        as the same file: no name holds a "\" (stored paths read it as a separator)
-        and the text reads back from a saved state unchanged. */
+        as the same file: the first name does not start with "~", no name holds a
+        "\" (stored paths read it as a separator) or a control character, and the
+        text reads back from a saved state unchanged. */
     bool canBeStored (const juce::String& relativePath);
 
     /** The live side's preset path of the current program, or null while the
@@ -70,7 +71,7 @@ public:
     virtual void compareAndMarkPreset (VostrelZR2814AudioProcessor* processor);
     /** Loads a preset file (absolute, or relative to the root folder) into the
         processor; returns a PresetReadResult, presetInvalid for a file that cannot
-        be read. */
+        be read or that the path may not name (see getFileOf). */
     virtual int readPreset (VostrelZR2814AudioProcessor* processor, const juce::String& path);
     /** Writes the live settings to a preset file inside the user preset folder and
         selects it; returns false, selecting nothing, when it cannot be written or
@@ -92,6 +93,9 @@ public:
 protected:
     /** Leaves out files and folders whose paths a host session cannot keep. */
     bool isListed (const juce::File&) const override;
+    /** None for a path that could not be stored or that leads out of the root
+        folder by its ".." names; links inside it are followed when read. */
+    juce::File getFileOf (const juce::String& path) const override;
 
 private:
     /** Whether a preset document differs from the live side of the current program. */

@@ -611,12 +611,12 @@ void VostrelZR2814AudioProcessorEditor::openOnDesktop (const juce::String& targe
 
 juce::File VostrelZR2814AudioProcessorEditor::getOverwritablePresetFile()
 {
-    // The stored path may come from a host session: only a relative path of "/"
-    // separated names, as the preset menu reads it, that really leads into the
-    // preset folder is trusted.
+    // The stored path may come from a host session: only a relative path that the
+    // preset menu could have stored, and that really leads into the preset folder,
+    // is trusted.
     const auto* path = TervixPresets::getLivePresetPath (processorRef);
 
-    if (path == nullptr || path->containsChar ('\\') || juce::File::isAbsolutePath (*path))
+    if (path == nullptr || ! TervixPresets::canBeStored (*path) || juce::File::isAbsolutePath (*path))
         return {};
 
     const auto file = getUserPresetFolder().getChildFile (*path);

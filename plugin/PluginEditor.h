@@ -90,7 +90,8 @@ private:
     void selectLivePreset();
     void selectAndCompareLivePreset();
     /** The live preset file, when "Save Preset" may overwrite it without the save
-        dialog: an existing file whose stored path leads, links resolved, to a
+        dialog: an existing file whose stored path the preset menu could have
+        stored (TervixPresets::canBeStored) and leads, links resolved, to a
         place inside the user preset folder. */
     juce::File getOverwritablePresetFile();
 

@@ -192,6 +192,34 @@ TEST_F (SaveDialog, RefusesFoldersWithABackslashInTheirName)
     EXPECT_EQ (juce::String ("Init.tzrp"), *TervixPresets::getLivePresetPath (processor));
 }
 
+TEST_F (SaveDialog, RefusesNamesHoldingControlCharacters)
+{
+    // Names as they arrive pasted: a tab, pasted bytes EF EE (not UTF-8) as the
+    // name field ends up holding them, DEL, and a C1 control as Latin-1 text
+    // brings it.
+    struct Case { const char* what; juce::String name; juce::juce_wchar control; };
+
+    const Case cases[] = {
+        { "a tab", "caf\t ", '\t' },
+        { "a unit separator", "w\x1f", 0x1f },
+        { "bytes not UTF-8", "\x0f\x0e", 0x0f },
+        { "DEL", "Del\x7f", 0x7f },
+        { "a C1 control", "Next" + juce::String::charToString (0x85) + "Line", 0x85 },
+    };
+
+    for (const auto& c : cases)
+    {
+        ASSERT_TRUE (c.name.containsChar (c.control)) << c.what;
+        save (c.name);
+        EXPECT_FALSE (okUsable()) << c.what;
+        EXPECT_TRUE (dialog.isVisible()) << c.what;
+        EXPECT_FALSE (menu.writePreset (&processor, c.name + ".tzrp")) << c.what;
+    }
+
+    EXPECT_TRUE (folder.findChildFiles (juce::File::findFilesAndDirectories, true).isEmpty());
+    EXPECT_EQ (juce::String ("Init.tzrp"), *TervixPresets::getLivePresetPath (processor));
+}
+
 TEST_F (SaveDialog, FailedWriteKeepsTheDialogOpenAndSaysSo)
 {
     touch ("Blocked", "a file where a folder should be");

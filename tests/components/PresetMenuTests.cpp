@@ -25,6 +25,12 @@ namespace
                "<Properties deviceProductID=\"" + juce::String (VostrelZR2814AudioProcessor::productIdentifier)
                + "\" deviceVersion=\"1.2.0\" presetVersion=\"1.0\">" + values + "</Properties></tervixPatch>";
     }
+
+    // A preset file that sets the first band, so that a load shows which file it read.
+    juce::String presetWithBand1 (const char* value)
+    {
+        return presetText ("<Value property=\"freqLevel1\" type=\"number\">" + juce::String (value) + "</Value>");
+    }
 }
 
 TEST_F (PresetMenu, WrittenPresetIsSelectedUnmarkedAndComparesEqualAfterLoading)
@@ -193,13 +199,14 @@ TEST_F (PresetMenu, WritesStayInsideThePresetFolderAndNeverReplaceFolders)
     EXPECT_FALSE (folder.getChildFile ("Fine.tzrp").exists());
 }
 
-TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
+TEST_F (PresetMenu, OffersOnlyNamesThatCanBeStored)
 {
     // Names as archives unpack them. The framework turned a name that is not UTF-8
     // into a string too short for it once some bytes follow the odd one (each of
     // these, as a file and as a folder); others would come back from a saved
     // session as another name (Latin-1, Windows-1252, a "\", which a stored path
-    // reads as a separator).
+    // reads as a separator) or as another file (a first name starting with "~",
+    // read as a home folder). Control characters come only from pasted text.
     const std::string overrunning[] = {
         "\xe0 la carte - Warm Guitar Tone",     // Latin-1
         "\xc0 la carte - Warm Guitar Tone",
@@ -221,6 +228,17 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         { "\xed\xa0\x80.tzrp", false },                             // a surrogate: not UTF-8 either
         { "\xf7\xb0\xb1\xb2.tzrp", false },                         // past U+10FFFF
         { "Gr\xc3\xbc\xc3\x9f" "e/\xf0\x9f\x98\x80.tzrp", true },   // UTF-8
+        { "~/x.tzrp", false },                                      // the home folder
+        { "~root/x.tzrp", false },                                  // root's home folder
+        { "~x.tzrp", false },
+        { "Sub/~/x.tzrp", true },                                   // only a first name is read so
+        { "caf\t .tzrp", false },                                   // C0 controls
+        { "w\x1f.tzrp", false },
+        { "\x0f\x0e.tzrp", false },
+        { "Tab\tFolder/x.tzrp", false },
+        { "Del\x7f.tzrp", false },
+        { "Next\xc2\x85Line.tzrp", false },                         // C1 (U+0085)
+        { "\xc2\xa0Space.tzrp", true },                             // U+00A0, just past C1
     };
 
     for (const auto& name : overrunning)
@@ -246,7 +264,7 @@ TEST_F (PresetMenu, OffersOnlyNamesARestoredSessionGivesBack)
         listed.insert (juce::File (menu.getFilePath (i)).getRelativePathFrom (folder).toStdString());
 
     EXPECT_EQ (expected, listed);
-    EXPECT_EQ (4, menu.menuCount); // the root, A, A/B and the UTF-8 folder: no menu for one left out
+    EXPECT_EQ (6, menu.menuCount); // the root, A, A/B, the UTF-8 folder, Sub and Sub/~: no menu for one left out
 
     // Each listed file, stepped to and kept in a slot's side B, is the file the
     // restored slot names, and selecting that path (as a program change or an A/B
@@ -278,14 +296,9 @@ TEST_F (PresetMenu, ABackslashNameNeverStandsForItsLookAlike)
 {
     // Stored paths read "\" as a separator: "A\B/x.tzrp" would be kept as
     // "A/B/x.tzrp", another preset.
-    const auto withBand1 = [] (const char* value)
-    {
-        return presetText ("<Value property=\"freqLevel1\" type=\"number\">" + juce::String (value) + "</Value>");
-    };
-
-    const auto lookAlike = touch ("A\\B/x.tzrp", withBand1 ("0.1"));
+    const auto lookAlike = touch ("A\\B/x.tzrp", presetWithBand1 ("0.1"));
     const std::map<juce::String, float> band1Of { { juce::String (lookAlike.string()), 0.1f },
-                                                  { juce::String (touch ("A/B/x.tzrp", withBand1 ("0.9")).string()), 0.9f } };
+                                                  { juce::String (touch ("A/B/x.tzrp", presetWithBand1 ("0.9")).string()), 0.9f } };
 
     // Every pick loads the file it shows, and saving it writes that file only.
     menu.createMenuTree();
@@ -303,8 +316,47 @@ TEST_F (PresetMenu, ABackslashNameNeverStandsForItsLookAlike)
                               juce::String (lookAlike.string()) })
         EXPECT_FALSE (menu.writePreset (&processor, path)) << path;
 
-    EXPECT_EQ (withBand1 ("0.1"), juce::File (juce::String (lookAlike.string())).loadFileAsString());
+    EXPECT_EQ (presetWithBand1 ("0.1"), juce::File (juce::String (lookAlike.string())).loadFileAsString());
     EXPECT_FALSE (std::filesystem::exists (lookAlike.parent_path() / "New.tzrp"));
+}
+
+TEST_F (PresetMenu, AStoredPathNeverNamesAFileOutsideTheFolder)
+{
+    // A sub-folder named "~" (a slip of the shell), another x.tzrp in the home
+    // folder, which the framework reads "~/x.tzrp" as, and one beside the preset
+    // folder, which ".." climbs to.
+    const auto home = juce::File::getSpecialLocation (juce::File::userHomeDirectory);
+    ASSERT_EQ (ownHome.home.getFullPathName(), home.getFullPathName());
+    const auto mine = touch ("~/x.tzrp", presetWithBand1 ("0.1"));
+    touch ("In.tzrp", presetWithBand1 ("0.5"));
+    const auto theirs = home.getChildFile ("x.tzrp");
+    ASSERT_TRUE (theirs.replaceWithText (presetWithBand1 ("0.9")));
+    ASSERT_TRUE (folder.getSiblingFile ("x.tzrp").replaceWithText (presetWithBand1 ("0.9")));
+    ASSERT_NE (theirs.getFullPathName().toStdString(), mine.string());
+    ASSERT_TRUE (std::filesystem::is_regular_file (mine) && theirs.existsAsFile());
+
+    // Picks and steps hand over only listed paths; a program change or a restored
+    // session may hand over any. Such a path loads nothing and shows marked, as a
+    // missing file does, and no file is read for the comparison, not even one of
+    // the folder's own that "~" leads back to.
+    const juce::String elsewhere[] = { "~/x.tzrp", "~/" + folder.getChildFile ("In.tzrp").getRelativePathFrom (home),
+                                       "../x.tzrp", "Sub/../../x.tzrp", theirs.getFullPathName() };
+
+    for (const auto& path : elsewhere)
+    {
+        live()[paramFreqLevel1] = 0.3f;
+        menu.presetXml.reset();
+        EXPECT_EQ (presetInvalid, menu.readPreset (&processor, path)) << path;
+        EXPECT_FLOAT_EQ (0.3f, live()[paramFreqLevel1]) << path;
+
+        menu.setSelectedFilePath (path);
+        menu.compareAndMarkPreset (&processor);
+        EXPECT_TRUE (menu.markedAsChanged) << path;
+        EXPECT_EQ (nullptr, menu.presetXml) << path;
+    }
+
+    EXPECT_EQ (presetLoaded, menu.readPreset (&processor, "Sub/../In.tzrp"));
+    EXPECT_FLOAT_EQ (0.5f, live()[paramFreqLevel1]);
 }
 
 TEST_F (PresetMenu, EntriesThatLoadNothingAreNotOfferedAndShowMarked)

@@ -244,6 +244,7 @@ TEST_F (FileMenu, SavePresetOverwritesOnlyAStoredPathThatLeadsIntoThePresetFolde
     put (folder.getParentDirectory().getChildFile ("x.tzrp"), "theirs");
     put (folder.getChildFile ("Sub\\..\\..\\x.tzrp"), "theirs");
     put (folder.getChildFile ("In.tzrp"), "mine");
+    ASSERT_TRUE (put (folder.getChildFile ("Tab\t.tzrp"), "theirs").existsAsFile());
     ASSERT_TRUE (outside.getParentDirectory().createSymbolicLink (folder.getChildFile ("Link"), true));
     open();
 
@@ -251,6 +252,7 @@ TEST_F (FileMenu, SavePresetOverwritesOnlyAStoredPathThatLeadsIntoThePresetFolde
                                                     { "../x.tzrp", false },
                                                     { "Sub\\..\\..\\x.tzrp", false },
                                                     { "Link/x.tzrp", false },
+                                                    { "Tab\t.tzrp", false },
                                                     { "Sub/../In.tzrp", true } };
 
     for (const auto& [path, asks] : cases)
