@@ -28,18 +28,20 @@ namespace
         return file;
     }
 
-    /** An xdg-open first on PATH that records the arguments of each run, and the
-        open descriptors of the last. */
+    /** An xdg-open that records the arguments of each run, and the open
+        descriptors of the last. Its folder is all there is on PATH, so that no
+        search of PATH, however wrong, can start the desktop's real opener; the
+        stub names the one program it runs by its full path. */
     struct StubOpener
     {
         explicit StubOpener (const juce::File& folder)
             : bin (folder.getChildFile ("bin")), log (bin.getChildFile ("log"))
         {
-            put (bin.getChildFile ("xdg-open"), "#!/bin/sh\nlog=\"$(dirname \"$0\")/log\"\n"
-                                                "ls -l /proc/$$/fd > \"$log.fd\"\n"
+            put (bin.getChildFile ("xdg-open"), "#!/bin/sh\nlog=\"${0%/*}/log\"\n"
+                                                "/bin/ls -l /proc/$$/fd > \"$log.fd\"\n"
                                                 "printf '%s\\037' \"$@\" >> \"$log\"\necho >> \"$log\"\n")
                 .setExecutePermission (true);
-            setenv ("PATH", (bin.getFullPathName() + ":" + previousPath).toRawUTF8(), 1);
+            setenv ("PATH", bin.getFullPathName().toRawUTF8(), 1);
         }
 
         ~StubOpener() { setenv ("PATH", previousPath.toRawUTF8(), 1); }
@@ -194,15 +196,16 @@ TEST_F (FileMenu, TheOpenerGetsNoOpenFileOfTheHostAndLeavesNoZombie)
 
 TEST_F (FileMenu, FoldersOnPathThatAreNotUtf8ArePassedOver)
 {
-    // An opener of its own in a folder named in Latin-1, ahead of the stub's.
+    // An opener of its own in a folder named in Latin-1, ahead of the stub's and
+    // as alone on PATH with it.
     namespace fs = std::filesystem;
     const auto oddBin = pathOf (temp.folder) / "\xe0 la carte bin";
     const auto ran = temp.folder.getChildFile ("the odd opener ran");
     fs::create_directory (oddBin);
-    std::ofstream (oddBin / "xdg-open") << "#!/bin/sh\ntouch '" << ran.getFullPathName() << "'\n";
+    std::ofstream (oddBin / "xdg-open") << "#!/bin/sh\n: > '" << ran.getFullPathName() << "'\n";
     fs::permissions (oddBin / "xdg-open", fs::perms::owner_all, fs::perm_options::add);
     ASSERT_EQ (0, access ((oddBin / "xdg-open").c_str(), X_OK));
-    setenv ("PATH", (oddBin.string() + ":" + (opener.bin.getFullPathName() + ":" + opener.previousPath).toStdString()).c_str(), 1);
+    setenv ("PATH", (oddBin.string() + ":" + opener.bin.getFullPathName().toStdString()).c_str(), 1);
 
     open();
     editor->fileMenuResult (VostrelZR2814AudioProcessorEditor::itemWebsite);

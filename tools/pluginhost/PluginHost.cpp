@@ -5,13 +5,7 @@
 */
 
 // vostrel-host: runs a WAV file through a VST3 or LV2 plug-in loaded from disk,
-// or opens the plug-in's editor in a window.
-//
-//   vostrel-host --plugin <bundle.vst3|bundle.lv2> --in <in.wav> --out <out.wav>
-//                [--block <samples>] [--set <parameter name>=<normalised value>]...
-//                [--load-state <file>] [--save-state <file>] [--list]
-//   vostrel-host --plugin <bundle.vst3|bundle.lv2> --editor <milliseconds>
-//   vostrel-host --plugin <bundle.vst3|bundle.lv2> --windows <count>
+// or opens the plug-in's editor in a window; `usage` below gives its arguments.
 //
 // The plug-in gets the file's channel layout. Parameters are found by name, since each format adds its own (bypass, program)
 // around the plug-in's. Order of work: load the state, prepare, set the
@@ -50,9 +44,21 @@ namespace
         int windows = 0;
     };
 
-    [[noreturn]] void fail (const juce::String& message)
+    /** How to call the host, printed after an argument it cannot make sense of. */
+    constexpr const char* usage =
+        "usage: vostrel-host --plugin <bundle.vst3|bundle.lv2> --in <in.wav> --out <out.wav>\n"
+        "                    [--block <samples>] [--set <parameter name>=<value 0 to 1>]...\n"
+        "                    [--load-state <file>] [--save-state <file>] [--list]\n"
+        "       vostrel-host --plugin <bundle.vst3|bundle.lv2> --editor <milliseconds>\n"
+        "       vostrel-host --plugin <bundle.vst3|bundle.lv2> --windows <count>\n";
+
+    enum class ShowUsage { no, yes };
+
+    /** Says what went wrong and ends the host; for arguments it cannot make
+        sense of, also how to call it. */
+    [[noreturn]] void fail (const juce::String& message, ShowUsage showUsage = ShowUsage::no)
     {
-        std::cerr << "vostrel-host: " << message << std::endl;
+        std::cerr << "vostrel-host: " << message << "\n" << (showUsage == ShowUsage::yes ? usage : "") << std::flush;
         std::exit (1);
     }
 
@@ -66,7 +72,7 @@ namespace
             auto next = [&]
             {
                 if (i + 1 >= args.size())
-                    fail ("missing value after " + arg);
+                    fail ("missing value after " + arg, ShowUsage::yes);
 
                 return args[++i];
             };
@@ -86,14 +92,20 @@ namespace
                 const auto assignment = next();
 
                 if (! assignment.containsChar ('='))
-                    fail ("--set needs name=value, not " + assignment);
+                    fail ("--set needs name=value, not " + assignment, ShowUsage::yes);
 
                 o.parameters.set (assignment.upToFirstOccurrenceOf ("=", false, false),
                                   assignment.fromFirstOccurrenceOf ("=", false, false));
             }
             else
-                fail ("unknown argument " + arg);
+                fail ("unknown argument " + arg, ShowUsage::yes);
         }
+
+        if (o.plugin == juce::File())
+            fail ("no plug-in given (--plugin)", ShowUsage::yes);
+
+        if (o.editorMilliseconds < 0 && o.windows == 0 && (o.input == juce::File() || o.output == juce::File()))
+            fail ("a file to process needs --in and --out", ShowUsage::yes);
 
         if (! o.plugin.exists())
             fail ("no plug-in at " + o.plugin.getFullPathName());
