@@ -14,7 +14,13 @@ set(VOSTREL_JUCE_DEFINITIONS
     JUCE_DISPLAY_SPLASH_SCREEN=0
     JUCE_REPORT_APP_USAGE=0
     JUCE_STRICT_REFCOUNTEDPOINTER=1
-    JUCE_VST3_CAN_REPLACE_VST2=0)
+    JUCE_VST3_CAN_REPLACE_VST2=0
+    # The Standalone app offers JACK beside ALSA. The framework needs JACK's
+    # headers only (libjack-jackd2-dev) and loads libjack when it looks for
+    # devices, so no binary links it. This library is compiled without the
+    # plug-in's name, so the app's JACK client is named here.
+    JUCE_JACK=1
+    "JUCE_JACK_CLIENT_NAME=\"Vostrel ZR2814\"")
 
 find_package(PNG REQUIRED)
 find_package(JPEG REQUIRED)

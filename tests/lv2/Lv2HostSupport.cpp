@@ -6,6 +6,8 @@
 
 #include "Lv2HostSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -741,6 +743,51 @@ namespace vostrel::test
             failure = "jack_rec ended with " + howItEnded (exitCode);
 
         return failure;
+    }
+
+    juce::File runJackSessions (const juce::File& testFolder, const JackSession& session)
+    {
+        constexpr int sessions = 3;
+
+        for (int number = 1;; ++number)
+        {
+            const auto folder = testFolder.getChildFile ("session-" + juce::String (number));
+
+            if (! folder.createDirectory())
+            {
+                ADD_FAILURE() << "cannot make " << folder.getFullPathName();
+                return {};
+            }
+
+            JackServer jack (folder);
+
+            if (! jack.isReady())
+            {
+                ADD_FAILURE() << jack.getProblem() << programLogs (folder);
+                return {};
+            }
+
+            const auto failed = session (jack, folder);
+
+            if (failed.isEmpty())
+                return folder;
+
+            if (! jack.hasStalled())
+            {
+                ADD_FAILURE() << failed << programLogs (folder);
+                return {};
+            }
+
+            if (number == sessions)
+            {
+                ADD_FAILURE() << "the JACK server stalled in every session; the last:\n" << failed << programLogs (folder);
+                return {};
+            }
+
+            // The test script lists these lines, for a log that keeps passing tests' output.
+            std::cout << "rerun: session " << number << " of " << sessions << " in all stalled in the JACK server\n"
+                      << failed << programLogs (folder) << std::endl;
+        }
     }
 
     Description::Description (const juce::File& ttl)

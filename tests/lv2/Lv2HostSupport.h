@@ -260,6 +260,18 @@ namespace vostrel::test
         juce::String problem;
     };
 
+    /** What a session on a JACK server does: its steps with the server's programs,
+        in the session's own folder; an empty string, or what went wrong. */
+    using JackSession = std::function<juce::String (JackServer&, const juce::File& folder)>;
+
+    /** Runs the session on a new server in a folder "session-<n>" of the test's
+        folder until it goes right, and returns that folder. A server can stall by
+        a fault of JACK's (see JackServer): only then does the session run again,
+        three sessions in all, each rerun said on a line "rerun: ..." (the test
+        script lists them). Anything else that goes wrong, or a stall in every
+        session, fails the test at once; the folder is then none. */
+    juce::File runJackSessions (const juce::File& testFolder, const JackSession& session);
+
     /** The triples of a Turtle file, read by Debian's RDF tools. */
     class Description
     {
