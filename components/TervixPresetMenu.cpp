@@ -198,13 +198,24 @@ juce::String TervixPresetMenu::getTextToDraw()
     if (labelFont.getStringWidthFloat (text) <= available)
         return text;
 
+    // The longest start of the name that fits beside the mark, found by halving:
+    // dropping one character at a time costs the square of a long name's length
+    // on every paint.
     const auto mark = juce::String::charToString (0x2026) + "*";
-    auto name = text.dropLastCharacters (1);
+    const auto name = text.dropLastCharacters (1);
+    int fits = 0, tooLong = name.length() + 1;
 
-    while (name.isNotEmpty() && labelFont.getStringWidthFloat (name + mark) > available)
-        name = name.dropLastCharacters (1);
+    while (tooLong - fits > 1)
+    {
+        const int middle = fits + (tooLong - fits) / 2;
 
-    return name.trimEnd() + mark;
+        if (labelFont.getStringWidthFloat (name.substring (0, middle) + mark) > available)
+            tooLong = middle;
+        else
+            fits = middle;
+    }
+
+    return name.substring (0, fits).trimEnd() + mark;
 }
 
 void TervixPresetMenu::paint (juce::Graphics& g)
