@@ -98,9 +98,12 @@ namespace TervixPresets
         // The framework reads a path that starts with "~" as a home folder: a
         // sub-folder named "~" would stand for the user's own home. Control
         // characters are never typed: they come with pasted text or bytes that
-        // were not UTF-8, and show as nothing or as another name.
-        return ! relativePath.startsWithChar ('~') && ! relativePath.containsChar ('\\')
-               && ! holdsControlCharacter (relativePath) && PresetXml::survivesWriting (relativePath);
+        // were not UTF-8, and show as nothing or as another name. A path longer
+        // than the system allows names no file, and is judged before anything
+        // else looks into it.
+        return fitsSystemPathLimits (relativePath) && ! relativePath.startsWithChar ('~')
+               && ! relativePath.containsChar ('\\') && ! holdsControlCharacter (relativePath)
+               && PresetXml::survivesWriting (relativePath);
     }
 
     juce::String* getLivePresetPath (VostrelZR2814AudioProcessor& processor)
@@ -148,9 +151,14 @@ void TervixPresetMenu::setSelectedFilePath (const juce::String& path)
 {
     markedAsChanged = ! selectFilePath (path);
 
-    if (markedAsChanged)
-        setText (getRootFolder().getChildFile (selectedFilePath).getFileNameWithoutExtension() + "*",
-                 juce::dontSendNotification);
+    if (! markedAsChanged)
+        return;
+
+    // A path that names no file at all has no name to show, only the mark.
+    const auto name = fitsSystemPathLimits (selectedFilePath)
+                          ? getRootFolder().getChildFile (selectedFilePath).getFileNameWithoutExtension()
+                          : juce::String();
+    setText (name + "*", juce::dontSendNotification);
 }
 
 void TervixPresetMenu::setSelectedFileIndex (int itemId)
@@ -190,13 +198,24 @@ juce::String TervixPresetMenu::getTextToDraw()
     if (labelFont.getStringWidthFloat (text) <= available)
         return text;
 
+    // The longest start of the name that fits beside the mark, found by halving:
+    // dropping one character at a time costs the square of a long name's length
+    // on every paint.
     const auto mark = juce::String::charToString (0x2026) + "*";
-    auto name = text.dropLastCharacters (1);
+    const auto name = text.dropLastCharacters (1);
+    int fits = 0, tooLong = name.length() + 1;
 
-    while (name.isNotEmpty() && labelFont.getStringWidthFloat (name + mark) > available)
-        name = name.dropLastCharacters (1);
+    while (tooLong - fits > 1)
+    {
+        const int middle = fits + (tooLong - fits) / 2;
 
-    return name.trimEnd() + mark;
+        if (labelFont.getStringWidthFloat (name.substring (0, middle) + mark) > available)
+            tooLong = middle;
+        else
+            fits = middle;
+    }
+
+    return name.substring (0, fits).trimEnd() + mark;
 }
 
 void TervixPresetMenu::paint (juce::Graphics& g)

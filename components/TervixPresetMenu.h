@@ -32,9 +32,10 @@ namespace TervixPresets
     juce::String getRelativePresetPath (const juce::File&);
 
     /** True for a path relative to the preset folder that a host session gives back
-        as the same file: the first name does not start with "~", no name holds a
-        "\" (stored paths read it as a separator) or a control character, and the
-        text reads back from a saved state unchanged. */
+        as the same file: within the system's limits (fitsSystemPathLimits), the
+        first name does not start with "~", no name holds a "\" (stored paths read
+        it as a separator) or a control character, and the text reads back from a
+        saved state unchanged. */
     bool canBeStored (const juce::String& relativePath);
 
     /** The live side's preset path of the current program, or null while the
@@ -59,7 +60,8 @@ public:
 
     /** As the tree's menu; a pick also clears the change mark. */
     void mouseDown (const juce::MouseEvent&) override;
-    /** As the tree's; a file that is not in the tree is shown marked. */
+    /** As the tree's; a file that is not in the tree is shown marked, and a path
+        beyond the system's limits (fitsSystemPathLimits) by the mark alone. */
     void setSelectedFilePath (const juce::String& path) override;
     /** As the tree's; a selection clears the change mark. */
     void setSelectedFileIndex (int itemId) override;

@@ -6,8 +6,11 @@
 
 #include "PluginProcessor.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #if VOSTREL_RACE_WINDOWS
 // Called only in the thread tests' copy of the processor, whose program defines
@@ -251,6 +254,28 @@ void VostrelZR2814AudioProcessor::copySide (int from)
         applyLiveSide();
 }
 
+bool fitsSystemPathLimits (const juce::String& path)
+{
+    // Judged by bytes in one pass: the framework's own path clean-up is quadratic
+    // on runs of separators, and a host session may hold any text at all.
+    const std::string_view bytes (path.toRawUTF8(), path.getNumBytesAsUTF8());
+
+    if (bytes.size() > (size_t) PATH_MAX)
+        return false;
+
+    for (size_t start = 0; start <= bytes.size();)
+    {
+        const auto end = std::min (bytes.find ('/', start), bytes.size());
+
+        if (end - start > (size_t) NAME_MAX)
+            return false;
+
+        start = end + 1;
+    }
+
+    return true;
+}
+
 const juce::String VostrelZR2814AudioProcessor::getProgramName (int index)
 {
     if ((unsigned) index >= (unsigned) numPrograms)
@@ -258,6 +283,10 @@ const juce::String VostrelZR2814AudioProcessor::getProgramName (int index)
 
     const auto& slot = programs[index];
     const auto& path = slot.presetPath[validChannel (slot.activeChannel)];
+
+    if (! fitsSystemPathLimits (path))
+        return {};
+
     const auto file = juce::File::isAbsolutePath (path) ? juce::File (path)
                                                         : getUserPresetFolder().getChildFile (path);
     return file.getFileNameWithoutExtension();

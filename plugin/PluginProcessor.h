@@ -162,6 +162,11 @@ struct ProgramSlot
     SlotValue values[numChannels][numParameters];
 };
 
+/** Whether a stored preset path is within what the system allows a path to be:
+    at most PATH_MAX bytes in all and no name in it over NAME_MAX. A longer one
+    names no file, so nothing need look further into it. */
+bool fitsSystemPathLimits (const juce::String& path);
+
 /** How a parameter is written to and read from preset files. */
 struct ParamInfo
 {
@@ -285,7 +290,8 @@ public:
         side is applied (applyLiveSide), so that a session saves what is heard; one
         onto the other side changes nothing else and tells nobody. */
     void copySide (int from);
-    /** The live side's preset name of a slot, or "" for an index outside 0..11. */
+    /** The live side's preset name of a slot, or "" for an index outside 0..11
+        and for a path that names no file by fitsSystemPathLimits. */
     const juce::String getProgramName (int index) override;
     void changeProgramName (int, const juce::String&) override {}
 

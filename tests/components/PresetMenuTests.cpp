@@ -359,6 +359,40 @@ TEST_F (PresetMenu, AStoredPathNeverNamesAFileOutsideTheFolder)
     EXPECT_FLOAT_EQ (0.5f, live()[paramFreqLevel1]);
 }
 
+TEST_F (PresetMenu, APathLongerThanTheSystemAllowsNamesNoFile)
+{
+    // The system's limits are in bytes: 4,096 for a path, 255 for a name. Names
+    // of two-byte characters ("\xd0\x96") hold fewer characters than bytes.
+    const juce::String wide (juce::CharPointer_UTF8 ("\xd0\x96"));
+    const auto repeat = [] (const juce::String& s, int times) { return juce::String::repeatedString (s, times); };
+    const auto name255 = repeat (wide, 125) + ".tzrp";
+
+    struct Case { const char* what; juce::String path; bool stored; };
+
+    const Case cases[] = {
+        { "a name of 255 bytes", name255, true },
+        { "a name of 256 bytes", "x" + name255, false },
+        { "a folder name of 255 bytes", repeat (wide, 127) + "x/In.tzrp", true },
+        { "a folder name of 256 bytes", repeat (wide, 128) + "/In.tzrp", false },
+        { "a path of 4,096 bytes", repeat (wide + "/", 1363) + "xy.tzrp", true },
+        { "a path of 4,097 bytes", repeat (wide + "/", 1363) + "xyz.tzrp", false },
+        { "100,000 separators", repeat ("/", 100000), false },
+        { "a name of 100,000 characters", repeat ("A", 100000) + ".tzrp", false },
+    };
+
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ (c.stored, TervixPresets::canBeStored (c.path)) << c.what;
+
+        // A session's path that names no file shows no name, only the mark.
+        if (! c.stored)
+        {
+            menu.setSelectedFilePath (c.path);
+            EXPECT_EQ (juce::String ("*"), menu.getText()) << c.what;
+        }
+    }
+}
+
 TEST_F (PresetMenu, EntriesThatLoadNothingAreNotOfferedAndShowMarked)
 {
     // A pick of an entry that loads nothing would look loaded: such entries are

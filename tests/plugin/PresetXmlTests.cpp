@@ -280,6 +280,30 @@ TEST (PresetXml, SessionsRestoreWhateverThePresetPathsHold)
     }
 }
 
+TEST (PresetXml, AStateNamingAPathLongerThanTheSystemAllowsLoadsWhole)
+{
+    // Such a path names no file: its slot has no program name, and the rest of
+    // the session, the path itself included, comes back as it was saved.
+    VostrelZR2814AudioProcessor original;
+    fillSlots (original);
+    original.programs[7].presetPath[channelB] = juce::String::repeatedString ("/", 100000);
+    original.programs[8].presetPath[channelA] = juce::String::repeatedString ("A", 100000) + ".tzrp";
+    original.setCurrentProgram (7);
+    const auto saved = stateOf (original);
+
+    VostrelZR2814AudioProcessor restored;
+    restored.setStateInformation (saved.getData(), (int) saved.getSize());
+    EXPECT_EQ (stateOf (restored), saved);
+    EXPECT_EQ (restored.getCurrentProgram(), 7);
+
+    for (int i = 0; i < numParameters; ++i)
+        EXPECT_NEAR (restored.getParameters()[i]->getValue(), original.programs[7].values[channelB][i], 1e-5f) << i;
+
+    EXPECT_EQ (restored.getProgramName (7), "");
+    EXPECT_EQ (restored.getProgramName (8), "");
+    EXPECT_EQ (restored.getProgramName (9), "Side 1");
+}
+
 TEST (PresetXml, ReadResults)
 {
     VostrelZR2814AudioProcessor p;
