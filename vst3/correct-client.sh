@@ -57,7 +57,7 @@ correct "$copy.tmp" 'pluginInstance->setStateInformation (data, static_cast<int>
         comPluginInstance->forAllChangedParameters ([this] (Vst::ParamID id, float)
         {
             const auto restored = id == comPluginInstance->getProgramParamID()
-                                    ? (float) pluginInstance->getCurrentProgram() / (float) jmax (1, pluginInstance->getNumPrograms() - 1)
+                                    ? (float) pluginInstance->getCurrentProgram() / (float) (pluginInstance->getNumPrograms() - 1)
                                     : comPluginInstance->getParamForVSTParamID (id)->getValue();
             comPluginInstance->setParameterValue (comPluginInstance->findCacheIndexForParamID (id), restored);
         });'
