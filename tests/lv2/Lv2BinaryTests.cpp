@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "Lv2TestSupport.h"
+#include "PluginProcessor.h"
 
 #include <lv2/atom/atom.h>
 #include <lv2/buf-size/buf-size.h>
@@ -65,7 +66,8 @@ namespace
             for (uint32_t port = 6; port < 9; ++port)
                 descriptor()->connect_port (handle, port, controls[port - 6]);
 
-            descriptor()->connect_port (handle, 4, &eventsIn);
+            *reinterpret_cast<LV2_Atom_Sequence*> (eventsIn.data()) = emptySequence();
+            descriptor()->connect_port (handle, 4, eventsIn.data());
             descriptor()->connect_port (handle, 5, eventsOut.data());
             descriptor()->activate (handle);
         }
@@ -81,17 +83,16 @@ namespace
 
         explicit operator bool() const { return handle != nullptr; }
 
-        /** Gives the instance a stored state through its state interface. */
-        void restore (const juce::String& text)
+        /** Gives the instance a stored property through its state interface: a
+            state (":StateString") or a program preset's index (":Program"). */
+        void restore (const char* keySuffix, const char* typeUri, const void* data, size_t bytes)
         {
-            const auto* state = static_cast<const LV2_State_Interface*> (descriptor()->extension_data (LV2_STATE__interface));
-            ASSERT_NE (state, nullptr);
-
             struct Stored
             {
                 LV2_URID key, type;
-                const juce::String& text;
-            } stored { uridMap ((juce::String (descriptor()->URI) + ":StateString").toRawUTF8()), uridMap (LV2_ATOM__String), text };
+                const void* data;
+                size_t size;
+            } stored { uridMap ((juce::String (descriptor()->URI) + keySuffix).toRawUTF8()), uridMap (typeUri), data, bytes };
 
             const auto retrieve = [] (LV2_State_Handle h, uint32_t key, size_t* size, uint32_t* type, uint32_t* flags) -> const void*
             {
@@ -100,13 +101,32 @@ namespace
                 if (key != s.key)
                     return nullptr;
 
-                *size = s.text.getNumBytesAsUTF8() + 1;
+                *size = s.size;
                 *type = s.type;
                 *flags = LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE;
-                return s.text.toRawUTF8();
+                return s.data;
             };
 
-            EXPECT_EQ (state->restore (handle, retrieve, &stored, 0, nullptr), LV2_STATE_SUCCESS);
+            EXPECT_EQ (stateInterface()->restore (handle, retrieve, &stored, 0, nullptr), LV2_STATE_SUCCESS);
+        }
+
+        void restore (const juce::String& text)
+        {
+            restore (":StateString", LV2_ATOM__String, text.toRawUTF8(), text.getNumBytesAsUTF8() + 1);
+        }
+
+        /** The state the instance stores for a host, as the processor reads it. */
+        juce::MemoryBlock save()
+        {
+            juce::MemoryBlock state;
+            const auto store = [] (LV2_State_Handle h, uint32_t, const void* value, size_t size, uint32_t, uint32_t)
+            {
+                static_cast<juce::MemoryBlock*> (h)->fromBase64Encoding (juce::String::fromUTF8 (static_cast<const char*> (value), (int) size - 1));
+                return (LV2_State_Status) LV2_STATE_SUCCESS;
+            };
+
+            EXPECT_EQ (stateInterface()->save (handle, store, &state, 0, nullptr), LV2_STATE_SUCCESS);
+            return state;
         }
 
         /** Runs the input through in runs of the given lengths, repeated until it ends. */
@@ -126,11 +146,17 @@ namespace
                 for (uint32_t port = 0; port < 4; ++port)
                     descriptor()->connect_port (handle, port, audio[port].data());
 
-                eventsIn = { { sizeof (LV2_Atom_Sequence_Body), uridMap (LV2_ATOM__Sequence) }, { 0, 0 } };
                 auto* out = reinterpret_cast<LV2_Atom*> (eventsOut.data());
                 *out = { (uint32_t) (eventsOut.size() * sizeof (uint64_t) - sizeof (LV2_Atom)), uridMap (LV2_ATOM__Chunk) };
 
                 descriptor()->run (handle, (uint32_t) n);
+
+                // What the plug-in reported comes back in the next run as the
+                // host's own change, as Ardour sends it.
+                if (out->type == uridMap (LV2_ATOM__Sequence))
+                    std::copy (eventsOut.begin(), eventsOut.end(), eventsIn.begin());
+                else
+                    *reinterpret_cast<LV2_Atom_Sequence*> (eventsIn.data()) = emptySequence();
 
                 for (int ch = 0; ch < 2; ++ch)
                     output.copyFrom (ch, start, audio[2 + (size_t) ch].data(), n);
@@ -148,8 +174,14 @@ namespace
         LV2_Handle handle;
         std::vector<float> audio[4];
         float latency = 0.0f, freeWheeling = 0.0f, enabled = 1.0f;
-        LV2_Atom_Sequence eventsIn {};
-        std::vector<uint64_t> eventsOut = std::vector<uint64_t> (4096);
+        const LV2_State_Interface* stateInterface() const
+        {
+            return static_cast<const LV2_State_Interface*> (descriptor()->extension_data (LV2_STATE__interface));
+        }
+
+        LV2_Atom_Sequence emptySequence() { return { { sizeof (LV2_Atom_Sequence_Body), uridMap (LV2_ATOM__Sequence) }, { 0, 0 } }; }
+
+        std::vector<uint64_t> eventsOut = std::vector<uint64_t> (4096), eventsIn = eventsOut;
     };
 
     class Lv2Binary : public ::testing::Test
@@ -225,6 +257,25 @@ TEST_F (Lv2Binary, RunsOfEveryLengthComeOutRightEvenLongerThanPrepared)
     // than the largest maximum it would prepare for.
     const auto hosted = instance.process (input, { 0, 1, 511, 20000, 0, 3, 8192, 70000 });
     EXPECT_LT (largestDifferenceFrom (hosted, expected(), settled), 1e-6f);
+}
+
+// Ardour reopens a session by applying the session's program preset, then
+// restoring the state, and sends every change the plug-in reports back as its
+// own: what was saved must be what plays and what is saved again.
+TEST_F (Lv2Binary, ASessionRestoredAfterAProgramPresetKeepsTheSavedState)
+{
+    const auto state = stateWithSlotSide (2, channelB, fourthBandUp);
+    const LV2_Feature* features[] = { &map, nullptr };
+    Instance instance (urid, features);
+    ASSERT_TRUE (instance);
+    const int32_t program = 2;
+    instance.restore (":Program", LV2_ATOM__Int, &program, sizeof (program));
+    instance.restore (state.toBase64Encoding());
+    const auto band4 = stereoSine (800.0, rate, length);
+    const auto played = instance.process (band4, { 512 });
+
+    EXPECT_TRUE (instance.save() == state) << "the state saved again differs from the one restored";
+    EXPECT_NEAR (gainDbFrom (played, band4, settled), 15.0, 0.01);
 }
 
 TEST_F (Lv2Binary, HostsWithoutAUsableUridMapGetNoInstance)

@@ -12,12 +12,28 @@
 
 namespace vostrel::test
 {
+    const Settings fourthBandUp { { "freqLevel1", 0.5f }, { "freqLevel2", 0.5f }, { "freqLevel3", 0.5f },
+                                  { "freqLevel4", 1.0f }, { "freqLevel5", 0.5f }, { "freqLevel6", 0.5f },
+                                  { "freqLevel7", 0.5f }, { "level", 0.5f } };
+
     void applySettings (juce::AudioProcessor& processor, const Settings& settings)
     {
         for (const auto& [name, value] : settings)
             for (auto* parameter : processor.getParameters())
                 if (parameter->getName (100) == name)
                     parameter->setValueNotifyingHost (value);
+    }
+
+    juce::MemoryBlock stateWithSlotSide (int program, int side, const Settings& settings)
+    {
+        VostrelZR2814AudioProcessor p;
+        p.setCurrentProgram (program);
+        p.setLiveSide (side);
+        applySettings (p, settings);
+
+        juce::MemoryBlock state;
+        p.getStateInformation (state);
+        return state;
     }
 
     juce::AudioBuffer<float> stereoSine (double frequency, double rate, int length)

@@ -20,8 +20,16 @@ namespace vostrel::test
     /** Parameter values by parameter name, as hosts set them. */
     using Settings = std::vector<std::pair<juce::String, float>>;
 
+    /** Every band and the output at 0 dB but the fourth band at +15 dB: 800 Hz,
+        the centre of the "Guitar" model's fourth band, comes out 15 dB up. */
+    extern const Settings fourthBandUp;
+
     /** Sets each named parameter of a processor as a host does, notifying it. */
     void applySettings (juce::AudioProcessor& processor, const Settings& settings);
+
+    /** The processor's state after a program slot's side was made live and the
+        settings made on it, as a host saves it in a session. */
+    juce::MemoryBlock stateWithSlotSide (int program, int side, const Settings& settings);
 
     /** A stereo sine at 0.05 peak, the right channel one radian ahead. */
     juce::AudioBuffer<float> stereoSine (double frequency, double rate, int length);
