@@ -8,12 +8,20 @@
 // without asking whether it got a display, and with none (over ssh, in a
 // container) it crashes there, saying nothing. So the display the framework is
 // about to open is tried first; without one the app says so and ends. With a
-// display, the framework's app starts exactly as from its own entry point.
+// display, the framework's app starts as from its own entry point, except that
+// SIGINT, SIGTERM and SIGHUP end it as its window's close button does, saving
+// the sound the user set: left to themselves, SIGTERM and SIGHUP kill it
+// unsaved, and the framework's own SIGINT handling quits without saving it.
 
 #include <juce_events/juce_events.h>
 
 #include <X11/Xlib.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,6 +40,52 @@ namespace
         XCloseDisplay (display);
         return true;
     }
+
+    /** The pipe through which a signal asking the app to end reaches the message
+        thread: the handler, on whichever thread the signal lands, writes to
+        [1]; the message loop reads [0]. Set once before any handler is
+        installed. */
+    int quitRequests[2] = { -1, -1 };
+
+    void requestQuit (int)
+    {
+        const auto savedErrno = errno;
+        const char byte = 0;
+
+        // A full pipe already holds a request.
+        [[maybe_unused]] const auto written = write (quitRequests[1], &byte, 1);
+        errno = savedErrno;
+    }
+
+    /** Makes the framework's app once its message loop exists, and routes the
+        signals that ask the app to end to it, replacing the framework's SIGINT
+        handler. */
+    juce::JUCEApplicationBase* createApplication()
+    {
+        if (pipe2 (quitRequests, O_CLOEXEC | O_NONBLOCK) == 0)
+        {
+            juce::LinuxEventLoop::registerFdCallback (quitRequests[0], [] (int fd)
+            {
+                char bytes[64];
+
+                while (read (fd, bytes, sizeof bytes) > 0) {}
+
+                // The close button's way: the app saves the sound, then quits.
+                if (auto* app = juce::JUCEApplicationBase::getInstance())
+                    app->systemRequestedQuit();
+            });
+
+            struct sigaction action {};
+            action.sa_handler = requestQuit;
+            action.sa_flags = SA_RESTART;
+            sigemptyset (&action.sa_mask);
+
+            for (const int signal : { SIGINT, SIGTERM, SIGHUP })
+                sigaction (signal, &action, nullptr);
+        }
+
+        return juce_CreateApplication();
+    }
 }
 
 int main (int argc, char* argv[])
@@ -49,6 +103,6 @@ int main (int argc, char* argv[])
         return EXIT_FAILURE;
     }
 
-    juce::JUCEApplicationBase::createInstance = &juce_CreateApplication;
+    juce::JUCEApplicationBase::createInstance = &createApplication;
     return juce::JUCEApplicationBase::main (argc, const_cast<const char**> (argv));
 }
