@@ -13,6 +13,9 @@
 // the sound the user set: left to themselves, SIGTERM and SIGHUP kill it
 // unsaved, and the framework's own SIGINT handling quits without saving it.
 
+#include "SystemNames.h"
+#include "Utf8.h"
+
 #include <juce_events/juce_events.h>
 
 #include <X11/Xlib.h>
@@ -24,6 +27,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 // The framework's app, made by its Standalone client.
 juce::JUCEApplicationBase* juce_CreateApplication();
@@ -39,6 +44,38 @@ namespace
 
         XCloseDisplay (display);
         return true;
+    }
+
+    /** A value in quotes, as one line of a message can hold it: printable ASCII
+        as it is, every other byte, a quote and a backslash as \xNN, and a long
+        value cut, saying so. */
+    std::string quoted (const char* value)
+    {
+        constexpr std::size_t maxShown = 60;
+        const auto length = std::strlen (value);
+        std::string shown;
+        std::size_t used = 0;
+
+        for (; used < length; ++used)
+        {
+            const auto byte = (unsigned char) value[used];
+            char piece[5] = { (char) byte, '\0' };
+
+            if (byte < 0x20 || byte > 0x7e || byte == '"' || byte == '\\')
+                std::snprintf (piece, sizeof piece, "\\x%02x", byte);
+
+            if (shown.size() + std::strlen (piece) > maxShown)
+                break;
+
+            shown += piece;
+        }
+
+        shown = "\"" + shown + "\"";
+
+        if (used < length)
+            shown += "... (cut, " + std::to_string (length) + " bytes in all)";
+
+        return shown;
     }
 
     /** The pipe through which a signal asking the app to end reaches the message
@@ -91,15 +128,23 @@ namespace
 int main (int argc, char* argv[])
 {
     // The display the framework opens: DISPLAY, or display 0 when that is unset
-    // or empty.
-    const char* named = std::getenv ("DISPLAY");
+    // or empty. The framework reads a value that is not UTF-8 as unset, so the
+    // bytes are read here: such a value names no display, and no other is tried.
+    const char* named = vostrel::utf8::rawEnvironmentValue ("DISPLAY");
     const bool isNamed = named != nullptr && *named != '\0';
     const char* display = isNamed ? named : ":0.0";
 
+    if (! vostrel::utf8::isValid (display, std::strlen (display)))
+    {
+        std::fprintf (stderr, "%s found no display to open its window on: DISPLAY %s is not UTF-8.\n",
+                      JucePlugin_Name, quoted (display).c_str());
+        return EXIT_FAILURE;
+    }
+
     if (! canOpenDisplay (display))
     {
-        std::fprintf (stderr, "%s found no display to open its window on: cannot open X display \"%s\"%s.\n",
-                      JucePlugin_Name, display, isNamed ? "" : " (DISPLAY is empty or unset)");
+        std::fprintf (stderr, "%s found no display to open its window on: cannot open X display %s%s.\n",
+                      JucePlugin_Name, quoted (display).c_str(), isNamed ? "" : " (DISPLAY is empty or unset)");
         return EXIT_FAILURE;
     }
 
