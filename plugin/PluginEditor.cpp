@@ -238,6 +238,10 @@ VostrelZR2814AudioProcessorEditor::VostrelZR2814AudioProcessorEditor (VostrelZR2
     // The preset menu built below then already lists what the copy brought in.
     readSettings();
     copyFactoryPresets();
+    // Recorded at once, not when the window closes: a host that crashes or is
+    // killed never closes it, and the next window would copy back what the
+    // user has deleted since.
+    writeSettings();
 
     backgroundImage = load ({ BinaryData::background_png, BinaryData::background_pngSize });
 
@@ -283,7 +287,6 @@ VostrelZR2814AudioProcessorEditor::~VostrelZR2814AudioProcessorEditor()
     overwritePresetComponent_.reset();
     alert_.reset();
 
-    writeSettings();
     stopTimer();
     releaseDefaultLook (lookAndFeel);
 }

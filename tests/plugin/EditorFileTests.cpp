@@ -325,6 +325,19 @@ TEST_F (FirstRun, CopiesTheVersionFoldersOnceAndRemembersIt)
     EXPECT_FALSE (user ("a.tzrp").exists());
 }
 
+TEST_F (FirstRun, TheRecordIsOnDiskWhileTheWindowIsStillOpen)
+{
+    // A host that is killed or crashes never closes the window.
+    put (factory ("Ver.1.0.0/a.tzrp"));
+    open();
+    EXPECT_EQ (settingsFor (true, true, false), getSettingsFile().loadFileAsString());
+
+    // The refresh tick leaves the file alone.
+    ASSERT_TRUE (getSettingsFile().deleteFile());
+    tick (3);
+    EXPECT_FALSE (getSettingsFile().exists());
+}
+
 TEST_F (FirstRun, WithoutVersionFoldersTheWholeSetFillsOnlyAMissingPresetFolder)
 {
     put (factory ("All/c.tzrp"));
