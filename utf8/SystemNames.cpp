@@ -27,11 +27,12 @@
 // below "/" or the working folder. For an unset HOME the framework takes the
 // account's home folder from the password database.
 //
-// The binaries linking the product's framework library are linked with
-// --wrap for these four (cmake/VostrelJuce.cmake): only the calls made by the
-// binary's own objects come here, never those of a host that loads it. Only
-// getenv needs covering of the environment: the framework reads no value in
-// another way, and hands environ on to the programs it starts untouched.
+// Every binary of ours linking a framework library (the product's, the console
+// host's) is linked with --wrap for these four (cmake/VostrelJuce.cmake): only
+// the calls made by the binary's own objects come here, never those of a host
+// that loads it. Only getenv needs covering of the environment: the framework
+// reads no value in another way, and hands environ on to the programs it starts
+// untouched.
 
 #include "SystemNames.h"
 #include "Utf8.h"
