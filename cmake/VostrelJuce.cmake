@@ -33,6 +33,18 @@ function(vostrel_add_juce_library name)
     target_link_libraries(${name} PRIVATE ${ARG_MODULES})
     # Debian's juce_graphics decodes pictures with the system libpng and libjpeg.
     target_link_libraries(${name} PUBLIC PNG::PNG JPEG::JPEG)
+
+    # JUCE 7.0.5 overruns the heap when it makes a String of a name that is not
+    # UTF-8, and reads such names from directory listings, link targets, the
+    # working folder and environment values; a HOME of "~" makes it recurse
+    # until the stack runs out. Every binary linking a framework library made
+    # here (the product's, the console host's) makes these four calls through
+    # ours (utf8/SystemNames.cpp), which hand it no such name and no such HOME.
+    # --wrap renames only the calls of the binary's own objects, so a host that
+    # loads a plug-in keeps the C library's.
+    target_link_libraries(${name} PUBLIC vostrel_utf8)
+    target_link_options(${name} INTERFACE -Wl,--wrap=readdir,--wrap=readlink,--wrap=getcwd,--wrap=getenv)
+
     target_compile_definitions(${name} PUBLIC ${VOSTREL_JUCE_DEFINITIONS} ${ARG_DEFINITIONS})
     set_target_properties(${name} PROPERTIES
         POSITION_INDEPENDENT_CODE ON
@@ -80,12 +92,3 @@ endfunction()
 # The modules the product needs: the processor and editor classes, and the
 # audio devices and utilities the Standalone app runs on.
 vostrel_add_juce_library(vostrel_juce MODULES juce::juce_audio_utils)
-
-# JUCE 7.0.5 overruns the heap when it makes a String of a name that is not
-# UTF-8, and reads such names from directory listings, link targets, the
-# working folder and environment values. Every binary linking the product's
-# framework library makes these four calls through ours (utf8/SystemNames.cpp),
-# which hand it no such name. --wrap renames only the calls of the binary's own
-# objects, so a host that loads a plug-in keeps the C library's.
-target_link_libraries(vostrel_juce PUBLIC vostrel_utf8)
-target_link_options(vostrel_juce INTERFACE -Wl,--wrap=readdir,--wrap=readlink,--wrap=getcwd,--wrap=getenv)

@@ -19,14 +19,20 @@
 // folder named so counts as gone, and an environment value that is not UTF-8
 // counts as unset. The product names every file by its full path, so it needs
 // no working folder, and its own code reads names as raw bytes through
-// std::filesystem, which this leaves alone. For an unset HOME the framework
-// takes the account's home folder from the password database.
+// std::filesystem, which this leaves alone.
 //
-// The binaries linking the product's framework library are linked with
-// --wrap for these four (cmake/VostrelJuce.cmake): only the calls made by the
-// binary's own objects come here, never those of a host that loads it. Only
-// getenv needs covering of the environment: the framework reads no value in
-// another way, and hands environ on to the programs it starts untouched.
+// A HOME that is not an absolute path counts as unset too: the framework reads a
+// leading "~" of a path as the home folder, so a HOME of "~" or "~/x" recurses
+// until the stack runs out, and an empty or relative one puts the user's folders
+// below "/" or the working folder. For an unset HOME the framework takes the
+// account's home folder from the password database.
+//
+// Every binary of ours linking a framework library (the product's, the console
+// host's) is linked with --wrap for these four (cmake/VostrelJuce.cmake): only
+// the calls made by the binary's own objects come here, never those of a host
+// that loads it. Only getenv needs covering of the environment: the framework
+// reads no value in another way, and hands environ on to the programs it starts
+// untouched.
 
 #include "SystemNames.h"
 #include "Utf8.h"
@@ -95,7 +101,10 @@ extern "C"
     {
         auto* value = __real_getenv (name);
 
-        if (value != nullptr && ! vostrel::utf8::isValid (value, std::strlen (value)))
+        if (value == nullptr || ! vostrel::utf8::isValid (value, std::strlen (value)))
+            return nullptr;
+
+        if (std::strcmp (name, "HOME") == 0 && value[0] != '/')
             return nullptr;
 
         return value;

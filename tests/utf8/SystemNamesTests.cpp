@@ -69,6 +69,14 @@ namespace
         JUCE_DECLARE_NON_COPYABLE (ScopedEnvironmentValue)
     };
 
+    /** The account's home folder as the password database names it. */
+    juce::String accountHome()
+    {
+        const auto* account = getpwuid (getuid());
+        return account != nullptr && vostrel::utf8::isValid (account->pw_dir, std::strlen (account->pw_dir))
+                   ? juce::String (juce::CharPointer_UTF8 (account->pw_dir)) : juce::String();
+    }
+
     /** Restores the working folder when it ends. */
     struct WorkingFolder
     {
@@ -127,10 +135,8 @@ TEST_F (SystemNames, AWorkingFolderThatIsNotUtf8CountsAsGone)
 
 TEST (EnvironmentValues, ThoseThatAreNotUtf8ReadAsUnset)
 {
-    const auto* account = getpwuid (getuid());
-    ASSERT_NE (nullptr, account);
-    ASSERT_TRUE (vostrel::utf8::isValid (account->pw_dir, std::strlen (account->pw_dir)));
-    const juce::String accountHome (juce::CharPointer_UTF8 (account->pw_dir));
+    const auto account = accountHome();
+    ASSERT_TRUE (account.isNotEmpty());
 
     std::vector<std::pair<std::string, bool>> values { { std::string ("/tmp/") + utf8Folder, true } };
 
@@ -147,7 +153,21 @@ TEST (EnvironmentValues, ThoseThatAreNotUtf8ReadAsUnset)
         EXPECT_STREQ (isUtf8 ? value.c_str() : nullptr, std::getenv ("VOSTREL_VALUE"));
         EXPECT_EQ (isUtf8 ? asString : "unset", juce::SystemStats::getEnvironmentVariable ("VOSTREL_VALUE", "unset"));
         EXPECT_EQ (isUtf8 ? asString : "/tmp", juce::File::getSpecialLocation (juce::File::tempDirectory).getFullPathName());
-        EXPECT_EQ (isUtf8 ? asString : accountHome,
+        EXPECT_EQ (isUtf8 ? asString : account,
                    juce::File::getSpecialLocation (juce::File::userHomeDirectory).getFullPathName());
+    }
+}
+
+TEST (EnvironmentValues, AHomeThatIsNoAbsolutePathReadsAsUnsetAndNoOtherValue)
+{
+    const auto account = accountHome();
+    ASSERT_TRUE (account.isNotEmpty());
+
+    for (const std::string value : { "", "~", "~/x", "rel/home" })
+    {
+        const ScopedEnvironmentValue other ("VOSTREL_VALUE", value), home ("HOME", value);
+        EXPECT_EQ (nullptr, std::getenv ("HOME")) << value;
+        EXPECT_STREQ (value.c_str(), std::getenv ("VOSTREL_VALUE"));
+        EXPECT_EQ (account, juce::File::getSpecialLocation (juce::File::userHomeDirectory).getFullPathName());
     }
 }
