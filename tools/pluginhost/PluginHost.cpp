@@ -26,6 +26,8 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "WavFile.h"
+
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -406,15 +408,7 @@ namespace
 
         plugin->releaseResources();
 
-        o.output.deleteFile();
-        juce::WavAudioFormat wav;
-        auto stream = o.output.createOutputStream();
-        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (stream.get(), rate, (unsigned) numOut, 32, {}, 0));
-
-        if (writer != nullptr)
-            stream.release(); // the writer owns it now
-
-        if (writer == nullptr || ! writer->writeFromAudioSampleBuffer (result, 0, length))
+        if (! writeWavFile (o.output, result, rate))
             fail ("cannot write " + o.output.getFullPathName());
 
         if (o.saveState != juce::File())

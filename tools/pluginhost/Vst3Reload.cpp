@@ -18,7 +18,7 @@
 // goes back to it as the host's own: to the controller, and as an input change
 // of the next block. Last it saves the component's state.
 
-#include <juce_audio_formats/juce_audio_formats.h>
+#include "WavFile.h"
 
 #include <pluginterfaces/base/ipluginbase.h>
 #include <pluginterfaces/vst/ivstaudioprocessor.h>
@@ -179,20 +179,6 @@ namespace
         return data;
     }
 
-    void writeWav (const juce::File& file, const juce::AudioBuffer<float>& audio, double rate)
-    {
-        file.deleteFile();
-        auto stream = file.createOutputStream();
-        juce::WavAudioFormat wav;
-        std::unique_ptr<juce::AudioFormatWriter> writer (wav.createWriterFor (stream.get(), rate, (unsigned) audio.getNumChannels(), 32, {}, 0));
-
-        if (writer != nullptr)
-            stream.release(); // the writer owns it now
-
-        if (writer == nullptr || ! writer->writeFromAudioSampleBuffer (audio, 0, audio.getNumSamples()))
-            fail ("cannot write " + file.getFullPathName());
-    }
-
     int run (const juce::StringPairArray& options)
     {
         const auto file = [&] (const char* name)
@@ -304,7 +290,8 @@ namespace
 
         processor->setProcessing (false);
         component->setActive (false);
-        writeWav (file ("out"), audio, reader->sampleRate);
+        if (! writeWavFile (file ("out"), audio, reader->sampleRate))
+            fail ("cannot write " + file ("out").getFullPathName());
 
         MemoryStream saved;
         check (component->getState (&saved), "getting the component's state");
