@@ -3,7 +3,7 @@
 # absolute path, as a user's session can hand one on: empty, "~", "~/x" and
 # "rel/home". The product must read such a HOME as unset and take the account's
 # home folder from the password database, which names a fresh folder here
-# (nss_wrapper): the settings file the window writes as it closes must be made
+# (nss_wrapper): the settings file the window writes when it opens must be made
 # there, nothing in the working folder and nothing at "/".
 #
 #   home_not_absolute.sh host <vostrel-host> <bundle>   the plug-in's editor
