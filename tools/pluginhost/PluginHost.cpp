@@ -26,6 +26,7 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "QueuedXEvents.h"
 #include "WavFile.h"
 
 #include <algorithm>
@@ -254,6 +255,15 @@ namespace
             }
         }
 
+        /** Lets the framework take X events a reply has left in Xlib's queue;
+            without it an embedded LV2 view can keep its first, 1x1 size. */
+        void readQueuedEvents()
+        {
+            for (auto& editor : editors)
+                if (editor != nullptr)
+                    return readQueuedXEvents (*editor);
+        }
+
     private:
         void readCommands()
         {
@@ -316,6 +326,7 @@ namespace
         while (windows.anyOpen())
         {
             windows.process();
+            windows.readQueuedEvents();
             juce::MessageManager::getInstance()->runDispatchLoopUntil (10);
         }
 
